@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tornavel {
+
+// The hand-off file's fixed name, in the application directory.
+inline constexpr wchar_t kHandoffFileName[] = L"open.zelbarqin";
+
+// The directory that holds `exePath`, without a trailing separator, except that
+// a drive root keeps its own ("C:\").
+std::wstring DirectoryOf(std::wstring_view exePath);
+
+// The application directory, one backslash (always, so a drive root gives two
+// in a row), and the file name.
+std::wstring ComposeHandoffPath(std::wstring_view applicationDirectory);
+
+}  // namespace tornavel

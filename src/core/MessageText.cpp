@@ -1,0 +1,21 @@
+#include "core/MessageText.h"
+
+namespace tornavel {
+
+std::wstring ExpandEnterTokens(std::wstring_view message) {
+    constexpr std::wstring_view kToken = L"{ENTER}";
+    std::wstring shown;
+    shown.reserve(message.size());
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t at = message.find(kToken, start);
+        if (at == std::wstring_view::npos) break;
+        shown.append(message.substr(start, at - start));
+        shown.append(L"\r\n");
+        start = at + kToken.size();
+    }
+    shown.append(message.substr(start));
+    return shown;
+}
+
+}  // namespace tornavel

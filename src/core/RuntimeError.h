@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace tornavel {
+
+// The application name: the source of every run-time error raised by our own code.
+inline constexpr wchar_t kApplicationName[] = L"TornavelMensaje";
+
+// Run-time error numbers the program raises itself.
+inline constexpr std::int32_t kErrOverflow = 6;
+inline constexpr std::int32_t kErrSubscriptOutOfRange = 9;
+inline constexpr std::int32_t kErrTypeMismatch = 13;
+inline constexpr std::int32_t kErrInputPastEndOfFile = 62;
+
+// A run-time error: a number, a description and the name of whatever raised it.
+// Handlers read all three; the error box shows them.
+class RuntimeError : public std::runtime_error {
+public:
+    RuntimeError(std::int32_t number, std::wstring description, std::wstring source);
+
+    std::int32_t Number() const noexcept { return number_; }
+    const std::wstring& Description() const noexcept { return description_; }
+    const std::wstring& Source() const noexcept { return source_; }
+
+private:
+    std::int32_t number_;
+    std::wstring description_;
+    std::wstring source_;
+};
+
+// The program's own errors, with their Spanish descriptions.
+RuntimeError OverflowError();
+RuntimeError SubscriptOutOfRangeError();
+RuntimeError TypeMismatchError();
+RuntimeError InputPastEndOfFileError();
+
+}  // namespace tornavel

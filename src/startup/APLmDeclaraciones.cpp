@@ -1,0 +1,7 @@
+#include "startup/APLmDeclaraciones.h"
+
+namespace tornavel {
+
+FieldRecord HandoffRecord;
+
+}  // namespace tornavel

@@ -1,0 +1,56 @@
+#include "startup/APLmMain.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+#include "controls/TextFileReader.h"
+#include "core/HandoffPath.h"
+#include "startup/APLmDeclaraciones.h"
+#include "startup/ApplicationDirectory.h"
+
+namespace tornavel {
+namespace {
+
+// Runs one clean-up step; a step that fails is skipped and the next one runs.
+template <typename Step>
+void IgnoringErrors(Step step) noexcept {
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+void CleanUp(const std::wstring& path, std::optional<TextStream>& stream) noexcept {
+    // Closing first is what lets a file that failed to read be deleted.
+    IgnoringErrors([&] {
+        if (!stream) throw std::logic_error("no stream");
+        stream->Close();
+    });
+    IgnoringErrors([&] {
+        if (OrdinaryFileExists(path)) DeleteTextFile(path);
+    });
+}
+
+}  // namespace
+
+void APLmMain() {
+    std::wstring path;
+    std::optional<TextStream> stream;
+    try {
+        path = ComposeHandoffPath(ApplicationDirectory());
+        if (!OrdinaryFileExists(path)) return;
+
+        stream.emplace(TextStream::OpenForReading(path));
+        const std::wstring firstLine = stream->ReadFirstLine();
+        stream->Close();
+        stream.reset();
+        if (firstLine.empty()) return;
+
+        HandoffRecord.Assign(firstLine);
+    } catch (...) {
+        CleanUp(path, stream);
+    }
+}
+
+}  // namespace tornavel

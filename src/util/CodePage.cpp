@@ -1,0 +1,31 @@
+#include "util/CodePage.h"
+
+#include <climits>
+#include <stdexcept>
+
+#include "util/Win32.h"
+
+namespace tornavel {
+
+std::wstring AnsiToWide(std::string_view ansi) {
+    if (ansi.empty()) return {};
+    if (ansi.size() > INT_MAX) throw std::length_error("text too long to convert");
+    const int length = static_cast<int>(ansi.size());
+    const int needed = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, wide.data(), needed);
+    return wide;
+}
+
+std::string WideToAnsi(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    if (wide.size() > INT_MAX) throw std::length_error("text too long to convert");
+    const int length = static_cast<int>(wide.size());
+    const int needed =
+        ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<std::size_t>(needed), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, ansi.data(), needed, nullptr, nullptr);
+    return ansi;
+}
+
+}  // namespace tornavel

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "util/Win32.h"
+
+namespace tornavel {
+
+// A move-only owner of one platform handle. Traits name the handle type, its
+// empty value and how to free it.
+template <typename Traits>
+class UniqueHandle {
+public:
+    using Type = typename Traits::Type;
+
+    UniqueHandle() noexcept = default;
+    explicit UniqueHandle(Type value) noexcept : value_(value) {}
+    ~UniqueHandle() { Reset(); }
+
+    UniqueHandle(UniqueHandle&& other) noexcept : value_(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) Reset(other.Release());
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+
+    Type Get() const noexcept { return value_; }
+    explicit operator bool() const noexcept { return value_ != Traits::Empty(); }
+
+    Type Release() noexcept {
+        Type value = value_;
+        value_ = Traits::Empty();
+        return value;
+    }
+
+    void Reset(Type value = Traits::Empty()) noexcept {
+        if (value_ != Traits::Empty()) Traits::Free(value_);
+        value_ = value;
+    }
+
+private:
+    Type value_ = Traits::Empty();
+};
+
+struct FileHandleTraits {
+    using Type = HANDLE;
+    static Type Empty() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Free(Type handle) noexcept { ::CloseHandle(handle); }
+};
+using UniqueFile = UniqueHandle<FileHandleTraits>;
+
+struct FindHandleTraits {
+    using Type = HANDLE;
+    static Type Empty() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Free(Type handle) noexcept { ::FindClose(handle); }
+};
+using UniqueFind = UniqueHandle<FindHandleTraits>;
+
+template <typename GdiObject>
+struct GdiObjectTraits {
+    using Type = GdiObject;
+    static Type Empty() noexcept { return nullptr; }
+    static void Free(Type object) noexcept { ::DeleteObject(object); }
+};
+using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
+using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
+using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+
+struct IconTraits {
+    using Type = HICON;
+    static Type Empty() noexcept { return nullptr; }
+    static void Free(Type icon) noexcept { ::DestroyIcon(icon); }
+};
+using UniqueIcon = UniqueHandle<IconTraits>;
+
+struct SocketTraits {
+    using Type = SOCKET;
+    static Type Empty() noexcept { return INVALID_SOCKET; }
+    static void Free(Type socket) noexcept { ::closesocket(socket); }
+};
+using UniqueSocket = UniqueHandle<SocketTraits>;
+
+}  // namespace tornavel
