@@ -6,8 +6,10 @@
 
 #include "controls/TextFileReader.h"
 #include "core/HandoffPath.h"
+#include "core/MessageText.h"
 #include "startup/APLmDeclaraciones.h"
 #include "startup/ApplicationDirectory.h"
+#include "window/APLwAPP.h"
 
 namespace tornavel {
 namespace {
@@ -30,6 +32,7 @@ void CleanUp(const std::wstring& path, std::optional<TextStream>& stream) noexce
     IgnoringErrors([&] {
         if (OrdinaryFileExists(path)) DeleteTextFile(path);
     });
+    APLwAPP::Unload();
 }
 
 }  // namespace
@@ -48,6 +51,16 @@ void APLmMain() {
         if (firstLine.empty()) return;
 
         HandoffRecord.Assign(firstLine);
+
+        // The first use of the window creates and loads it, before field 1 is read.
+        APLwAPP& window = APLwAPP::Instance();
+        window.SetTitle(HandoffRecord.Field(1));
+        window.SetMessage(ExpandEnterTokens(HandoffRecord.Field(6)));
+        window.Show();
+        // Above every window that is not top-most, without taking the activation.
+        constexpr UINT kTopMostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+        static_assert(kTopMostFlags == 0x53);
+        ::SetWindowPos(window.Handle(), HWND_TOPMOST, 0, 0, 0, 0, kTopMostFlags);
     } catch (...) {
         CleanUp(path, stream);
     }

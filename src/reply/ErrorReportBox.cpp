@@ -1,0 +1,46 @@
+#include "reply/ErrorReportBox.h"
+
+#include <exception>
+#include <new>
+#include <string>
+
+#include "core/ErrorReportText.h"
+#include "core/RuntimeError.h"
+#include "util/CodePage.h"
+#include "util/Win32.h"
+
+namespace tornavel {
+namespace {
+
+constexpr std::int32_t kErrOutOfMemory = 7;
+constexpr std::int32_t kErrInternal = 51;
+
+RuntimeError AsRuntimeError(std::exception_ptr failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const RuntimeError& e) {
+        return e;
+    } catch (const std::bad_alloc&) {
+        return RuntimeError(kErrOutOfMemory, L"Memoria insuficiente", kApplicationName);
+    } catch (const std::exception& e) {
+        return RuntimeError(kErrInternal, L"Error interno: " + AnsiToWide(e.what()),
+                            kApplicationName);
+    } catch (...) {
+        return RuntimeError(kErrInternal, L"Error interno", kApplicationName);
+    }
+}
+
+}  // namespace
+
+void ErrorReportBox(const RuntimeError& error, std::wstring_view location, std::wstring_view detail) {
+    const std::wstring text =
+        ComposeErrorReport(error.Number(), error.Description(), error.Source(), location, detail);
+    // Owned by the active window, so a top-most pop-up cannot hide it.
+    ::MessageBoxW(::GetActiveWindow(), text.c_str(), kErrorReportTitle, MB_OK);
+}
+
+void ErrorReportBoxForCurrentFailure(std::wstring_view location, std::wstring_view detail) {
+    ErrorReportBox(AsRuntimeError(std::current_exception()), location, detail);
+}
+
+}  // namespace tornavel

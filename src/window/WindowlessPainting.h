@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "util/Win32.h"
+
+namespace tornavel {
+
+// A rectangle shape: an opaque fill, an optional hatch of lines over it
+// (upward diagonals), and a one-pixel border line inside its edge.
+struct ShapeLook {
+    COLORREF fill;
+    COLORREF line;
+    std::optional<COLORREF> upwardHatch;
+};
+void PaintShape(HDC dc, const RECT& rect, const ShapeLook& look);
+
+// A label with a transparent background: its text centred along its top,
+// wrapped at word breaks, clipped to its rectangle; "&" is shown as typed.
+void PaintLabel(HDC dc, const RECT& rect, const std::wstring& text, HFONT font, COLORREF colour);
+
+}  // namespace tornavel

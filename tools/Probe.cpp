@@ -1,0 +1,159 @@
+// probe.exe: finds a top-level window by its caption and prints its state as
+// JSON on one line. Runs under Wine beside the program it looks at.
+//
+//   probe.exe [--title TEXT] [--class NAME] [--wait MS]
+//
+// --title  the caption to look for (default "Tornavel - Mensaje")
+// --class  the window class to look for (say "#32770" for a message box)
+// --wait   keep looking this long before answering {"found":false}
+//
+// Printed: the window's rectangle, client size, styles and extended styles
+// (with "topmost"), visibility, whether it is the foreground window, the class
+// of the control with the focus, and each child window's class, id, rectangle
+// (relative to the window's client area), style, visibility and text.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "util/Win32.h"
+
+namespace {
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = static_cast<int>(text.size());
+    const int needed = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(needed), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), needed, nullptr, nullptr);
+    return out;
+}
+
+std::string Json(const std::wstring& text) {
+    std::string out = "\"";
+    for (unsigned char c : Utf8(text)) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\r': out += "\\r"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof(buf), "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += static_cast<char>(c);
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::wstring TextOf(HWND hwnd) {
+    DWORD_PTR length = 0;
+    if (!::SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
+        return {};
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR got = 0;
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                          SMTO_ABORTIFHUNG, 2000, &got);
+    text.resize(got);
+    return text;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[256] = {};
+    ::GetClassNameW(hwnd, name, 256);
+    return name;
+}
+
+std::string Rect(const RECT& r) {
+    char buf[80];
+    std::snprintf(buf, sizeof(buf), "[%ld,%ld,%ld,%ld]", r.left, r.top, r.right, r.bottom);
+    return buf;
+}
+
+const char* Bool(bool value) { return value ? "true" : "false"; }
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::wstring title = L"Tornavel - Mensaje";
+    std::wstring className;
+    DWORD waitMs = 0;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::wstring option = argv[i];
+        if (option == L"--title") title = argv[i + 1];
+        if (option == L"--class") className = argv[i + 1];
+        if (option == L"--wait") waitMs = static_cast<DWORD>(_wtoi(argv[i + 1]));
+    }
+
+    const DWORD start = ::GetTickCount();
+    HWND hwnd = nullptr;
+    for (;;) {
+        hwnd = ::FindWindowW(className.empty() ? nullptr : className.c_str(), title.c_str());
+        if (hwnd != nullptr && ::IsWindowVisible(hwnd)) break;
+        if (::GetTickCount() - start >= waitMs) break;
+        ::Sleep(100);
+    }
+    if (hwnd == nullptr) {
+        std::puts("{\"found\":false}");
+        return 1;
+    }
+
+    RECT window{};
+    ::GetWindowRect(hwnd, &window);
+    RECT client{};
+    ::GetClientRect(hwnd, &client);
+    POINT origin{0, 0};
+    ::ClientToScreen(hwnd, &origin);
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
+    DWORD pid = 0;
+    const DWORD thread = ::GetWindowThreadProcessId(hwnd, &pid);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    ::GetGUIThreadInfo(thread, &gui);
+
+    std::string out = "{\"found\":true";
+    out += ",\"pid\":" + std::to_string(pid);
+    out += ",\"class\":" + Json(ClassOf(hwnd));
+    out += ",\"caption\":" + Json(TextOf(hwnd));
+    out += ",\"rect\":" + Rect(window);
+    out += ",\"client\":[" + std::to_string(client.right) + "," + std::to_string(client.bottom) + "]";
+    out += ",\"style\":" + std::to_string(style);
+    out += ",\"exStyle\":" + std::to_string(exStyle);
+    out += std::string(",\"topmost\":") + Bool(exStyle & WS_EX_TOPMOST);
+    out += std::string(",\"visible\":") + Bool(::IsWindowVisible(hwnd));
+    out += std::string(",\"foreground\":") + Bool(::GetForegroundWindow() == hwnd);
+    out += std::string(",\"owner\":") + Bool(::GetWindow(hwnd, GW_OWNER) != nullptr);
+
+    std::vector<HWND> children;
+    ::EnumChildWindows(hwnd, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    int focus = -1;
+    out += ",\"children\":[";
+    for (std::size_t i = 0; i < children.size(); ++i) {
+        HWND child = children[i];
+        if (child == gui.hwndFocus) focus = static_cast<int>(i);
+        RECT r{};
+        ::GetWindowRect(child, &r);
+        ::OffsetRect(&r, -origin.x, -origin.y);
+        if (i != 0) out += ",";
+        out += "{\"class\":" + Json(ClassOf(child));
+        out += ",\"id\":" + std::to_string(::GetDlgCtrlID(child));
+        out += ",\"rect\":" + Rect(r);
+        out += ",\"style\":" + std::to_string(static_cast<DWORD>(::GetWindowLongPtrW(child, GWL_STYLE)));
+        out += std::string(",\"visible\":") + Bool(::IsWindowVisible(child));
+        out += ",\"text\":" + Json(TextOf(child)) + "}";
+    }
+    out += "],\"focus\":" + std::to_string(focus) + "}";
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fputc('\n', stdout);
+    return 0;
+}
