@@ -15,9 +15,11 @@ namespace {
 constexpr std::int32_t kErrOutOfMemory = 7;
 constexpr std::int32_t kErrInternal = 51;
 
-RuntimeError AsRuntimeError(std::exception_ptr failure) {
+}  // namespace
+
+RuntimeError CurrentFailureAsRuntimeError() {
     try {
-        std::rethrow_exception(failure);
+        throw;
     } catch (const RuntimeError& e) {
         return e;
     } catch (const std::bad_alloc&) {
@@ -30,8 +32,6 @@ RuntimeError AsRuntimeError(std::exception_ptr failure) {
     }
 }
 
-}  // namespace
-
 void ErrorReportBox(const RuntimeError& error, std::wstring_view location, std::wstring_view detail) {
     const std::wstring text =
         ComposeErrorReport(error.Number(), error.Description(), error.Source(), location, detail);
@@ -40,7 +40,7 @@ void ErrorReportBox(const RuntimeError& error, std::wstring_view location, std::
 }
 
 void ErrorReportBoxForCurrentFailure(std::wstring_view location, std::wstring_view detail) {
-    ErrorReportBox(AsRuntimeError(std::current_exception()), location, detail);
+    ErrorReportBox(CurrentFailureAsRuntimeError(), location, detail);
 }
 
 }  // namespace tornavel

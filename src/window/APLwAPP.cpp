@@ -1,6 +1,7 @@
 #include "window/APLwAPP.h"
 
 #include "core/RuntimeError.h"
+#include "reply/APLmFunciones.h"
 #include "util/BufferedPaint.h"
 #include "util/HandlerGuard.h"
 #include "util/SystemMessage.h"
@@ -133,6 +134,7 @@ void APLwAPP::CreateControls() {
     if (!formCerrar_.Handle() || !botonAceptar_.Handle()) throw CreationFailure();
     formCerrar_.OnClick([this] { FormCerrar_Click(); });
     botonAceptar_.OnClick([this] { BotonAceptar_Click(); });
+    mensajeriaWSK_SEND_.OnError([this](DatagramSocket::ErrorEvent& e) { MensajeriaWSK_SEND_Error(e); });
     MakeFont(kTitleFont, titleFont_);
 
     ico48x48_.Add(L"curHand", UniqueIcon(static_cast<HICON>(::LoadImageW(
@@ -303,10 +305,14 @@ void APLwAPP::FormBarraTituloTXT_MouseMove(WPARAM buttons) {
 void APLwAPP::FormCerrar_Click() { Unload(); }
 
 void APLwAPP::BotonAceptar_Click() {
-    if (!IsBlank(ReplyText())) {
-        // Sending comes with the reply sender.
-    }
+    // Sent as typed; the sender trims it itself.
+    if (!IsBlank(ReplyText())) SendReply(ReplyText());
     EndProgram();
+}
+
+void APLwAPP::MensajeriaWSK_SEND_Error(DatagramSocket::ErrorEvent& event) {
+    // Errors the socket notices on its own are not shown.
+    event.cancelDisplay = true;
 }
 
 }  // namespace tornavel

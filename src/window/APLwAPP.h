@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls/DatagramSocket.h"
 #include "controls/FlatButton.h"
 #include "controls/ImageList.h"
 #include "util/UniqueHandle.h"
@@ -44,6 +45,7 @@ public:
     HWND Handle() const noexcept { return hwnd_; }
     const std::vector<Control>& Controls() const noexcept { return controls_; }
     ImageList& Ico48x48() noexcept { return ico48x48_; }
+    DatagramSocket& MensajeriaWSK_SEND() noexcept { return mensajeriaWSK_SEND_; }
 
     // FormBarraTituloTXT's caption.
     void SetTitle(std::wstring title);
@@ -73,6 +75,7 @@ private:
     void FormBarraTituloTXT_MouseMove(WPARAM buttons);
     void FormCerrar_Click();
     void BotonAceptar_Click();
+    void MensajeriaWSK_SEND_Error(DatagramSocket::ErrorEvent& event);
 
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
@@ -94,6 +97,7 @@ private:
     FlatButton formCerrar_;
     FlatButton botonAceptar_;
     ImageList ico48x48_;
+    DatagramSocket mensajeriaWSK_SEND_{L"MensajeriaWSK_SEND"};
     std::vector<Control> controls_;
 };
 
