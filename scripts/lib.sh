@@ -25,12 +25,14 @@ start_virtual_display() {
   return 1
 }
 
-# Creates the Wine prefix once and keeps a server warm. The server's output goes
-# to /dev/null so that nothing waits on a pipe it inherited.
+# Starts a Wine server that stays up until stop_all (the first, so that every
+# Wine program after it shares it and none pays for a start), then creates the
+# prefix once. The server's output goes to /dev/null so that nothing waits on a
+# pipe it inherited.
 start_wine() {
   mkdir -p "$WINEPREFIX"
-  wineboot -i </dev/null >/dev/null 2>&1 || true
   wineserver -p </dev/null >/dev/null 2>&1 || true
+  wineboot -i </dev/null >/dev/null 2>&1 || true
 }
 
 stop_all() {

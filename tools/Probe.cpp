@@ -22,7 +22,8 @@ namespace {
 std::string Utf8(const std::wstring& text) {
     if (text.empty()) return {};
     const int size = static_cast<int>(text.size());
-    const int needed = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    const int needed =
+        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(needed), '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), needed, nullptr, nullptr);
     return out;
@@ -32,11 +33,21 @@ std::string Json(const std::wstring& text) {
     std::string out = "\"";
     for (unsigned char c : Utf8(text)) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buf[8];
@@ -126,7 +137,8 @@ int wmain(int argc, wchar_t** argv) {
     out += ",\"class\":" + Json(ClassOf(hwnd));
     out += ",\"caption\":" + Json(TextOf(hwnd));
     out += ",\"rect\":" + Rect(window);
-    out += ",\"client\":[" + std::to_string(client.right) + "," + std::to_string(client.bottom) + "]";
+    out +=
+        ",\"client\":[" + std::to_string(client.right) + "," + std::to_string(client.bottom) + "]";
     out += ",\"style\":" + std::to_string(style);
     out += ",\"exStyle\":" + std::to_string(exStyle);
     out += std::string(",\"topmost\":") + Bool(exStyle & WS_EX_TOPMOST);
@@ -148,7 +160,8 @@ int wmain(int argc, wchar_t** argv) {
         out += "{\"class\":" + Json(ClassOf(child));
         out += ",\"id\":" + std::to_string(::GetDlgCtrlID(child));
         out += ",\"rect\":" + Rect(r);
-        out += ",\"style\":" + std::to_string(static_cast<DWORD>(::GetWindowLongPtrW(child, GWL_STYLE)));
+        out += ",\"style\":" +
+               std::to_string(static_cast<DWORD>(::GetWindowLongPtrW(child, GWL_STYLE)));
         out += std::string(",\"visible\":") + Bool(::IsWindowVisible(child));
         out += ",\"text\":" + Json(TextOf(child)) + "}";
     }

@@ -16,14 +16,14 @@ constexpr std::int32_t kErrInvalidPropertyValue = 380;
 
 // Winsock is started once per process and stopped at its end.
 class WinsockSession {
-public:
+  public:
     WinsockSession() { started_ = ::WSAStartup(MAKEWORD(2, 2), &data_) == 0; }
     ~WinsockSession() {
         if (started_) ::WSACleanup();
     }
     bool Started() const { return started_; }
 
-private:
+  private:
     WSADATA data_{};
     bool started_ = false;
 };
@@ -51,7 +51,8 @@ DatagramSocket::DatagramSocket(std::wstring name) : name_(std::move(name)) {
     (void)atom;
     notify_ = ::CreateWindowExW(0, kNotifyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 ::GetModuleHandleW(nullptr), nullptr);
-    if (notify_ != nullptr) ::SetWindowLongPtrW(notify_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    if (notify_ != nullptr)
+        ::SetWindowLongPtrW(notify_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 DatagramSocket::~DatagramSocket() {
@@ -94,7 +95,8 @@ void DatagramSocket::SendData(std::wstring_view text) {
     const std::wstring port = std::to_wstring(remotePort_);
     const int resolved = ::GetAddrInfoW(remoteHost_.c_str(), port.c_str(), &hints, &found);
     std::unique_ptr<ADDRINFOW, AddrInfoDeleter> addresses(found);
-    if (resolved != 0 || found == nullptr) throw Error(resolved != 0 ? resolved : WSAHOST_NOT_FOUND);
+    if (resolved != 0 || found == nullptr)
+        throw Error(resolved != 0 ? resolved : WSAHOST_NOT_FOUND);
 
     const std::string bytes = WideToAnsi(text);
     // The largest UDP payload: 65535 less the IP and UDP headers.
@@ -129,7 +131,8 @@ void DatagramSocket::Drain(SOCKET socket) {
 LRESULT CALLBACK DatagramSocket::NotifyProc(HWND hwnd, UINT message, WPARAM wParam,
                                             LPARAM lParam) noexcept {
     auto* self = reinterpret_cast<DatagramSocket*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message != kSocketNotice || self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message != kSocketNotice || self == nullptr)
+        return ::DefWindowProcW(hwnd, message, wParam, lParam);
     return Guarded(L"MensajeriaWSK_SEND_Error", LRESULT{0}, [&] {
         const int error = WSAGETSELECTERROR(lParam);
         if (error != 0) {

@@ -19,7 +19,7 @@ class RuntimeError;
 // later (an ICMP "port unreachable" answer, say) go to its error event; when
 // no handler cancels the display, it shows them in a message box itself.
 class DatagramSocket {
-public:
+  public:
     struct ErrorEvent {
         std::int32_t number;
         std::wstring description;
@@ -53,8 +53,9 @@ public:
     // Raises the error event; shows the error unless a handler cancels that.
     void RaiseErrorEvent(std::int32_t number, const std::wstring& description);
 
-private:
-    static LRESULT CALLBACK NotifyProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  private:
+    static LRESULT CALLBACK NotifyProc(HWND hwnd, UINT message, WPARAM wParam,
+                                       LPARAM lParam) noexcept;
     SOCKET SocketFor(int family);
     void Drain(SOCKET socket);
     RuntimeError Error(std::int32_t number) const;

@@ -1,7 +1,7 @@
 #include "controls/FlatButton.h"
 
 #include "util/BufferedPaint.h"
-#include "util/HandlerGuard.h"
+#include "util/WindowDispatch.h"
 
 namespace tornavel {
 namespace {
@@ -62,7 +62,8 @@ void FlatButton::SetMouseIcon(HICON picture) {
         const int height = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
         for (int y = 0; y < height; ++y) {
             bool found = false;
-            for (int x = 0; x < bm.bmWidth && !found; ++x) found = ::GetPixel(dc, x, y) == RGB(0, 0, 0);
+            for (int x = 0; x < bm.bmWidth && !found; ++x)
+                found = ::GetPixel(dc, x, y) == RGB(0, 0, 0);
             if (found) {
                 hotY = static_cast<DWORD>(y);
                 break;
@@ -77,10 +78,8 @@ void FlatButton::SetMouseIcon(HICON picture) {
 
 LRESULT CALLBACK FlatButton::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                         LPARAM lParam) noexcept {
-    auto* self = reinterpret_cast<FlatButton*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    return Guarded(L"FlatButton", LRESULT{0},
-                   [&] { return self->HandleMessage(message, wParam, lParam); });
+    return DispatchToOwner(hwnd, message, wParam, lParam, L"FlatButton",
+                           &FlatButton::HandleMessage);
 }
 
 LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

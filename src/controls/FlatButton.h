@@ -7,20 +7,13 @@
 
 namespace tornavel {
 
-struct CursorTraits {
-    using Type = HCURSOR;
-    static Type Empty() noexcept { return nullptr; }
-    static void Free(Type cursor) noexcept { ::DestroyCursor(cursor); }
-};
-using UniqueCursor = UniqueHandle<CursorTraits>;
-
 // A flat, colour-themed push button, painted by us: a back colour that changes
 // while the pointer is over it, a centred caption, an optional picture, and no
 // focus rectangle. Its window text is its caption, so tools and screen readers
 // read it. It clicks on a left-button release over it, and on Space when it
 // has the focus.
 class FlatButton {
-public:
+  public:
     struct Colours {
         COLORREF back;
         COLORREF hoverBack;
@@ -51,8 +44,9 @@ public:
     void SetMousePointer(int pointer) noexcept { mousePointer_ = pointer; }
     int MousePointer() const noexcept { return mousePointer_; }
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                       LPARAM lParam) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc, const RECT& client) const;
     void SetHover(bool hover);

@@ -11,7 +11,7 @@ namespace tornavel {
 
 // A keyed store of pictures. It owns them; callers borrow the handles.
 class ImageList {
-public:
+  public:
     void Add(std::wstring key, UniqueIcon picture);
 
     // The picture under `key` (keys match exactly). A key the list lacks raises
@@ -20,7 +20,7 @@ public:
 
     std::size_t Count() const noexcept { return images_.size(); }
 
-private:
+  private:
     std::vector<std::pair<std::wstring, UniqueIcon>> images_;
 };
 

@@ -19,7 +19,7 @@ bool DeleteTextFile(const std::wstring& path);
 
 // A text file opened for reading. Every failure is a RuntimeError.
 class TextStream {
-public:
+  public:
     // Fails when the file is gone, access is denied, or its writer still holds
     // it without sharing it for reading.
     static TextStream OpenForReading(const std::wstring& path);
@@ -34,7 +34,7 @@ public:
 
     bool IsOpen() const noexcept { return static_cast<bool>(file_); }
 
-private:
+  private:
     explicit TextStream(UniqueFile file) : file_(std::move(file)) {}
 
     UniqueFile file_;

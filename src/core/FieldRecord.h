@@ -18,7 +18,7 @@ std::vector<std::wstring> SplitFields(std::wstring_view line);
 // A zero-based array of text fields. Reading past its end, or reading while it
 // holds nothing, raises run-time error 9.
 class FieldRecord {
-public:
+  public:
     FieldRecord() = default;
     explicit FieldRecord(std::vector<std::wstring> fields) : fields_(std::move(fields)) {}
 
@@ -29,7 +29,7 @@ public:
     std::size_t Count() const noexcept { return fields_.size(); }
     bool Empty() const noexcept { return fields_.empty(); }
 
-private:
+  private:
     std::vector<std::wstring> fields_;
 };
 

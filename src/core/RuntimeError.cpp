@@ -10,9 +10,7 @@ RuntimeError::RuntimeError(std::int32_t number, std::wstring description, std::w
       description_(std::move(description)),
       source_(std::move(source)) {}
 
-RuntimeError OverflowError() {
-    return {kErrOverflow, L"Desbordamiento", kApplicationName};
-}
+RuntimeError OverflowError() { return {kErrOverflow, L"Desbordamiento", kApplicationName}; }
 
 RuntimeError SubscriptOutOfRangeError() {
     return {kErrSubscriptOutOfRange, L"Subíndice fuera del intervalo", kApplicationName};

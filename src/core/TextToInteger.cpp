@@ -50,7 +50,8 @@ std::int32_t TextToInteger(std::wstring_view text) {
     }
     if (at != end || digits + fractionDigits == 0) throw TypeMismatchError();
     if (fractionDigits == 0) half = -1;
-    if (half > 0 || (half == 0 && magnitude % 2 == 1)) magnitude = std::min(magnitude + 1, kPastRange);
+    if (half > 0 || (half == 0 && magnitude % 2 == 1))
+        magnitude = std::min(magnitude + 1, kPastRange);
 
     const std::int64_t value = negative ? -magnitude : magnitude;
     if (value < std::numeric_limits<std::int32_t>::min() ||

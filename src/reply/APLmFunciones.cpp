@@ -58,9 +58,10 @@ void SendReply(std::wstring reply) {
     APLwAPP& window = APLwAPP::Instance();
     const TimeOfDay time = LocalTimeOfDay();
     const float random = ClockSeededRandom();
-    SendReplyWith(reply, {HandoffRecord, window.MensajeriaWSK_SEND(), time, random,
-                          [](const RuntimeError& error, std::wstring_view location,
-                             std::wstring_view detail) { ErrorReportBox(error, location, detail); }});
+    SendReplyWith(reply,
+                  {HandoffRecord, window.MensajeriaWSK_SEND(), time, random,
+                   [](const RuntimeError& error, std::wstring_view location,
+                      std::wstring_view detail) { ErrorReportBox(error, location, detail); }});
 }
 
 }  // namespace tornavel

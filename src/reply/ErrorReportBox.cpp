@@ -32,7 +32,8 @@ RuntimeError CurrentFailureAsRuntimeError() {
     }
 }
 
-void ErrorReportBox(const RuntimeError& error, std::wstring_view location, std::wstring_view detail) {
+void ErrorReportBox(const RuntimeError& error, std::wstring_view location,
+                    std::wstring_view detail) {
     const std::wstring text =
         ComposeErrorReport(error.Number(), error.Description(), error.Source(), location, detail);
     // Owned by the active window, so a top-most pop-up cannot hide it.

@@ -7,7 +7,7 @@ namespace tornavel {
 // Paints into a memory bitmap, then copies it to the window in one go, so
 // nothing flickers.
 class BufferedPaint {
-public:
+  public:
     explicit BufferedPaint(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &ps_)) {
         ::GetClientRect(hwnd, &client_);
         memory_ = ::CreateCompatibleDC(dc_);
@@ -26,7 +26,7 @@ public:
     HDC Dc() const noexcept { return memory_; }
     const RECT& Client() const noexcept { return client_; }
 
-private:
+  private:
     HWND hwnd_;
     PAINTSTRUCT ps_{};
     HDC dc_;

@@ -8,7 +8,7 @@ namespace tornavel {
 // empty value and how to free it.
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using Type = typename Traits::Type;
 
     UniqueHandle() noexcept = default;
@@ -37,7 +37,7 @@ public:
         value_ = value;
     }
 
-private:
+  private:
     Type value_ = Traits::Empty();
 };
 
@@ -72,6 +72,13 @@ struct IconTraits {
     static void Free(Type icon) noexcept { ::DestroyIcon(icon); }
 };
 using UniqueIcon = UniqueHandle<IconTraits>;
+
+struct CursorTraits {
+    using Type = HCURSOR;
+    static Type Empty() noexcept { return nullptr; }
+    static void Free(Type cursor) noexcept { ::DestroyCursor(cursor); }
+};
+using UniqueCursor = UniqueHandle<CursorTraits>;
 
 struct SocketTraits {
     using Type = SOCKET;

@@ -6,6 +6,7 @@
 #include "util/HandlerGuard.h"
 #include "util/SystemMessage.h"
 #include "util/TIVUTLmFunciones.h"
+#include "util/WindowDispatch.h"
 #include "window/WindowlessPainting.h"
 
 namespace tornavel {
@@ -90,7 +91,13 @@ APLwAPP::APLwAPP() {
     ::CreateWindowExW(WS_EX_APPWINDOW, kClassName, layout::kCaption, WS_POPUP | WS_CLIPCHILDREN, x,
                       y, width, height, nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
     if (hwnd_ == nullptr) throw CreationFailure();
-    CreateControls();
+    try {
+        CreateControls();
+    } catch (...) {
+        // No destructor runs for a half-built object: take the window down here.
+        ::DestroyWindow(hwnd_);
+        throw;
+    }
 }
 
 APLwAPP::~APLwAPP() {
@@ -134,11 +141,13 @@ void APLwAPP::CreateControls() {
     if (!formCerrar_.Handle() || !botonAceptar_.Handle()) throw CreationFailure();
     formCerrar_.OnClick([this] { FormCerrar_Click(); });
     botonAceptar_.OnClick([this] { BotonAceptar_Click(); });
-    mensajeriaWSK_SEND_.OnError([this](DatagramSocket::ErrorEvent& e) { MensajeriaWSK_SEND_Error(e); });
+    mensajeriaWSK_SEND_.OnError(
+        [this](DatagramSocket::ErrorEvent& e) { MensajeriaWSK_SEND_Error(e); });
     MakeFont(kTitleFont, titleFont_);
 
-    ico48x48_.Add(L"curHand", UniqueIcon(static_cast<HICON>(::LoadImageW(
-                                  ::GetModuleHandleW(nullptr), L"CURHAND", IMAGE_ICON, 32, 32, 0))));
+    ico48x48_.Add(L"curHand",
+                  UniqueIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                             L"CURHAND", IMAGE_ICON, 32, 32, 0))));
 
     for (const ControlDesign& design : kControls) {
         FlatButton* button = nullptr;
@@ -173,14 +182,12 @@ void APLwAPP::Show() {
 LRESULT CALLBACK APLwAPP::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<APLwAPP*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<APLwAPP*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<APLwAPP*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    return Guarded(L"APLwAPP", LRESULT{0},
-                   [&] { return self->HandleMessage(message, wParam, lParam); });
+    return DispatchToOwner(hwnd, message, wParam, lParam, L"APLwAPP", &APLwAPP::HandleMessage);
 }
 
 LRESULT APLwAPP::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -20,7 +20,7 @@ namespace tornavel {
 // hidden, and runs the load handler; unloading destroys the window and clears
 // the reference, and the next use would create a new one.
 class APLwAPP {
-public:
+  public:
     struct Control {
         std::wstring_view name;
         layout::ControlKind kind;
@@ -57,8 +57,9 @@ public:
     // Shows the window, modeless, with the caret in the reply box.
     void Show();
 
-private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                       LPARAM lParam) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleKey(const MSG& msg);
 

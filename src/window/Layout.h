@@ -86,13 +86,14 @@ inline constexpr FontDesign kCloseFont{L"Open Sans Light", 1125, 300};
 inline constexpr FontDesign kSendFont{L"Open Sans", 1200, 400};
 
 // Twips to pixels at `dpi`.
-constexpr int ToPixels(int twips, int dpi) { return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch; }
+constexpr int ToPixels(int twips, int dpi) {
+    return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
+}
 
 inline RECT ToPixels(const TwipsRect& r, int dpi) {
     const int left = ToPixels(r.left, dpi);
     const int top = ToPixels(r.top, dpi);
     return {left, top, left + ToPixels(r.width, dpi), top + ToPixels(r.height, dpi)};
 }
-
 
 }  // namespace tornavel::layout

@@ -30,8 +30,7 @@ void PaintLabel(HDC dc, const RECT& rect, const std::wstring& text, HFONT font, 
     // measuring all of a huge one on every paint would stall the window.
     constexpr std::size_t kMostVisibleChars = 1024;
     const int length = static_cast<int>(std::min(text.size(), kMostVisibleChars));
-    ::DrawTextW(dc, text.c_str(), length, &box,
-                DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    ::DrawTextW(dc, text.c_str(), length, &box, DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
     ::RestoreDC(dc, saved);
 }
 

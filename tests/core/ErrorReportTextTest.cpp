@@ -8,7 +8,8 @@ namespace {
 constexpr wchar_t kLocation[] = L"Ventana: TIVwAPL        Proceso : proMensajes_Mensaje_proEnviar";
 
 TEST(ErrorReportText, SixLinesForAnErrorBeforeAnyDatagram) {
-    EXPECT_EQ(ComposeErrorReport(9, L"Sub\u00EDndice fuera del intervalo", L"TornavelMensaje", kLocation, L""),
+    EXPECT_EQ(ComposeErrorReport(9, L"Sub\u00EDndice fuera del intervalo", L"TornavelMensaje",
+                                 kLocation, L""),
               L"N\u00FAmero: 9\r\n"
               L"Descripci\u00F3n: Sub\u00EDndice fuera del intervalo\r\n"
               L"\r\n"

@@ -78,13 +78,5 @@ TEST(FieldRecord, EmptyRecordRaisesError9ForAnyIndex) {
     }
 }
 
-TEST(FieldRecord, AssignReplacesThePreviousContents) {
-    FieldRecord record;
-    record.Assign(L"a\u00B6b\u00B6c");
-    record.Assign(L"x");
-    EXPECT_EQ(record.Count(), 1u);
-    EXPECT_THROW((void)record.Field(2), RuntimeError);
-}
-
 }  // namespace
 }  // namespace tornavel

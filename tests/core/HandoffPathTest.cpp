@@ -15,7 +15,8 @@ TEST(DirectoryOf, DropsTheFileNameAndTrailingSeparator) {
         {L"C:\\TornavelMensaje.exe", L"C:\\"},
         {L"d:\\x.exe", L"d:\\"},
         {L"\\\\servidor\\recurso\\TornavelMensaje.exe", L"\\\\servidor\\recurso"},
-        {L"C:\\Carpeta con espacios\\\u00D1and\u00FA\\a.exe", L"C:\\Carpeta con espacios\\\u00D1and\u00FA"},
+        {L"C:\\Carpeta con espacios\\\u00D1and\u00FA\\a.exe",
+         L"C:\\Carpeta con espacios\\\u00D1and\u00FA"},
         {L"Z:/unix/style/a.exe", L"Z:/unix/style"},
     };
     for (const Case& c : cases) EXPECT_EQ(DirectoryOf(c.exe), c.directory);

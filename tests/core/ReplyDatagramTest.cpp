@@ -11,7 +11,8 @@ namespace {
 
 // Fields 1 = Ana, 4 = 7, 8 = B, 9 = 5001, as in the reference example.
 FieldRecord ExampleRecord() {
-    return FieldRecord(SplitFields(L"0\u00B6Ana\u00B6h\u00B64000\u00B67\u00B65\u00B6msg\u00B6x\u00B6B\u00B65001"));
+    return FieldRecord(
+        SplitFields(L"0\u00B6Ana\u00B6h\u00B64000\u00B67\u00B65\u00B6msg\u00B6x\u00B6B\u00B65001"));
 }
 
 TEST(ReplyDatagram, ReferenceExample) {
@@ -22,7 +23,8 @@ TEST(ReplyDatagram, ReferenceExample) {
     EXPECT_EQ(ComposeReplyDatagram(kFirstReplyToken, ExampleRecord(), id, reply, TimeStamp(time)),
               L"MSG-ENVIAR\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM");
     EXPECT_EQ(ComposeReplyDatagram(kSecondReplyToken, ExampleRecord(), id, reply, TimeStamp(time)),
-              L"MSG-ENVIADO_KORVexe\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM");
+              L"MSG-ENVIADO_"
+              L"KORVexe\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM");
 }
 
 TEST(ReplyDatagram, ReplyIdFromTimeAndRandomPart) {
@@ -50,8 +52,8 @@ TEST(ReplyDatagram, TimeStampOnTheTwelveHourClock) {
         const wchar_t* stamp;
     };
     const Case cases[] = {
-        {{0, 0, 0}, L"12:00 AM"},  {{0, 30, 59}, L"12:30 AM"}, {{9, 7, 0}, L"09:07 AM"},
-        {{11, 59, 59}, L"11:59 AM"}, {{12, 0, 0}, L"12:00 PM"}, {{13, 45, 0}, L"01:45 PM"},
+        {{0, 0, 0}, L"12:00 AM"},    {{0, 30, 59}, L"12:30 AM"}, {{9, 7, 0}, L"09:07 AM"},
+        {{11, 59, 59}, L"11:59 AM"}, {{12, 0, 0}, L"12:00 PM"},  {{13, 45, 0}, L"01:45 PM"},
         {{23, 59, 0}, L"11:59 PM"},
     };
     for (const Case& c : cases) EXPECT_EQ(TimeStamp(c.time), c.stamp);
@@ -72,8 +74,10 @@ TEST(ReplyDatagram, ReplyTextGoesOutUnchanged) {
     EXPECT_EQ(SplitFields(datagram).size(), 9u) << "a typed \u00B6 splits the reply in two";
     EXPECT_NE(datagram.find(L"a\u00B6b\r\nc"), std::wstring::npos);
 
-    const std::wstring blank = ComposeReplyDatagram(kFirstReplyToken, ExampleRecord(), 1, L"", L"x");
-    EXPECT_NE(blank.find(L"\u00B6\u00B6x"), std::wstring::npos) << "an empty reply leaves an empty piece";
+    const std::wstring blank =
+        ComposeReplyDatagram(kFirstReplyToken, ExampleRecord(), 1, L"", L"x");
+    EXPECT_NE(blank.find(L"\u00B6\u00B6x"), std::wstring::npos)
+        << "an empty reply leaves an empty piece";
 }
 
 TEST(ReplyDatagram, NeedsTenFieldsAndIgnoresTheRest) {

@@ -22,18 +22,25 @@ TEST(TextToInteger, ReadsDecimalNumbers) {
         std::int32_t value;
     };
     const Case cases[] = {
-        {L"5001", 5001},       {L"0", 0},
-        {L"0065535", 65535},   {L" 42\t", 42},
-        {L"+7", 7},            {L"-1", -1},
+        {L"5001", 5001},
+        {L"0", 0},
+        {L"0065535", 65535},
+        {L" 42\t", 42},
+        {L"+7", 7},
+        {L"-1", -1},
         {L"2147483647", 2147483647},
         {L"-2147483648", std::numeric_limits<std::int32_t>::min()},
         // Fractions round half to even.
-        {L"2.5", 2},           {L"3.5", 4},
-        {L"2.51", 3},          {L"2.4999", 2},
-        {L".5", 0},            {L"7.", 7},
+        {L"2.5", 2},
+        {L"3.5", 4},
+        {L"2.51", 3},
+        {L"2.4999", 2},
+        {L".5", 0},
+        {L"7.", 7},
         {L"-2.5", -2},
     };
-    for (const Case& c : cases) EXPECT_EQ(TextToInteger(c.text), c.value) << ::testing::PrintToString(std::wstring(c.text));
+    for (const Case& c : cases)
+        EXPECT_EQ(TextToInteger(c.text), c.value) << ::testing::PrintToString(std::wstring(c.text));
 }
 
 TEST(TextToInteger, TextThatIsNoNumberIsError13) {

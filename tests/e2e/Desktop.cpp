@@ -32,7 +32,8 @@ DisplayPtr OpenDisplay() {
 }  // namespace
 
 unsigned long XWindowByName(const std::string& caption) {
-    const std::string out = Capture("xdotool search --onlyvisible --name '^" + caption + "$' 2>/dev/null");
+    const std::string out =
+        Capture("xdotool search --onlyvisible --name '^" + caption + "$' 2>/dev/null");
     return out.empty() ? 0 : std::stoul(out);
 }
 
@@ -46,7 +47,8 @@ std::vector<Picture> WindowIcons(unsigned long xwindow) {
     unsigned char* data = nullptr;
     std::vector<Picture> icons;
     if (XGetWindowProperty(display.get(), xwindow, property, 0, 1 << 24, False, XA_CARDINAL, &type,
-                           &format, &count, &remaining, &data) != Success || data == nullptr)
+                           &format, &count, &remaining, &data) != Success ||
+        data == nullptr)
         return icons;
     // Format 32 comes as longs: width, height, then width * height ARGB values.
     const auto* values = reinterpret_cast<const unsigned long*>(data);
@@ -57,7 +59,8 @@ std::vector<Picture> WindowIcons(unsigned long xwindow) {
         i += 2;
         const unsigned long pixels = static_cast<unsigned long>(icon.width) * icon.height;
         if (i + pixels > count) break;
-        for (unsigned long p = 0; p < pixels; ++p) icon.argb.push_back(static_cast<std::uint32_t>(values[i + p]));
+        for (unsigned long p = 0; p < pixels; ++p)
+            icon.argb.push_back(static_cast<std::uint32_t>(values[i + p]));
         i += pixels;
         icons.push_back(std::move(icon));
     }

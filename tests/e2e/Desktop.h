@@ -30,7 +30,7 @@ Picture CurrentCursor();
 
 // A UDP socket on 127.0.0.1 at a free port.
 class UdpReceiver {
-public:
+  public:
     UdpReceiver();
     ~UdpReceiver();
     UdpReceiver(const UdpReceiver&) = delete;
@@ -38,7 +38,7 @@ public:
     int Port() const { return port_; }
     std::optional<std::string> Receive(std::chrono::milliseconds timeout);
 
-private:
+  private:
     int fd_ = -1;
     int port_ = 0;
 };

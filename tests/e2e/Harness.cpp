@@ -80,8 +80,8 @@ void WineProcess::Kill() {
 
 AppFolder::AppFolder() {
     std::random_device random;
-    path_ = fs::temp_directory_path() / ("tornavel-e2e-" + std::to_string(getpid()) + "-" +
-                                         std::to_string(random()));
+    path_ = fs::temp_directory_path() /
+            ("tornavel-e2e-" + std::to_string(getpid()) + "-" + std::to_string(random()));
     fs::create_directories(path_);
     fs::copy_file(WindowsBuildDir() / "TornavelMensaje.exe", path_ / "TornavelMensaje.exe");
 }
@@ -177,7 +177,8 @@ void Screenshot::SavePng(const fs::path& file) const {
 }
 
 std::string ToString(const Rgb& c) {
-    return "(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) + ")";
+    return "(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) +
+           ")";
 }
 
 }  // namespace e2e

@@ -29,7 +29,7 @@ std::string HandoffLine(const std::vector<std::string>& fields);
 
 // A running Windows program. The destructor kills what still runs.
 class WineProcess {
-public:
+  public:
     WineProcess(const fs::path& exe, const std::vector<std::string>& args = {},
                 const fs::path& stdoutFile = {});
     ~WineProcess();
@@ -41,14 +41,14 @@ public:
     bool Running();
     void Kill();
 
-private:
+  private:
     pid_t pid_ = -1;
     std::optional<int> exitCode_;
 };
 
 // A folder holding a copy of TornavelMensaje.exe, removed afterwards.
 class AppFolder {
-public:
+  public:
     AppFolder();
     ~AppFolder();
     AppFolder(const AppFolder&) = delete;
@@ -62,13 +62,14 @@ public:
     std::string WindowsPathOf(const fs::path& file) const;
     std::unique_ptr<WineProcess> Start() const;
 
-private:
+  private:
     fs::path path_;
 };
 
 // The probe's JSON for the pop-up (or for a window of `className` titled
 // `title`), waiting up to `wait` for it to show; {"found":false} otherwise.
-nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title = "Tornavel - Mensaje",
+nlohmann::json Probe(std::chrono::milliseconds wait,
+                     const std::string& title = "Tornavel - Mensaje",
                      const std::string& className = "");
 
 // The pop-up's JSON, failing the test when it does not show within 20 s.
@@ -86,14 +87,14 @@ struct Rgb {
 
 // A screenshot of the whole virtual display.
 class Screenshot {
-public:
+  public:
     static Screenshot Take();
     Rgb At(int x, int y) const;
     int Width() const { return width_; }
     int Height() const { return height_; }
     void SavePng(const fs::path& file) const;
 
-private:
+  private:
     int width_ = 0;
     int height_ = 0;
     std::vector<std::uint8_t> pixels_;

@@ -31,7 +31,7 @@ std::vector<std::string> Pieces(const std::string& datagram) {
 }
 
 class Answering : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Start(std::to_string(second_.Port())); }
 
     void Start(const std::string& secondPort) {
@@ -95,7 +95,8 @@ TEST_F(Answering, SendButtonSendsBothDatagramsAndEnds) {
 
     // The id is the click's time of day and a random part of 01 to 99.
     const long id = std::stol(pieces[5]);
-    const int clicked = static_cast<int>(id / 100 / 10000 * 3600 + id / 100 / 100 % 100 * 60 + id / 100 % 100);
+    const int clicked =
+        static_cast<int>(id / 100 / 10000 * 3600 + id / 100 / 100 % 100 * 60 + id / 100 % 100);
     if (SecondsOfDay(after) >= SecondsOfDay(before)) {
         EXPECT_GE(clicked, SecondsOfDay(before));
         EXPECT_LE(clicked, SecondsOfDay(after));
@@ -161,7 +162,7 @@ TEST_F(Answering, EmptyReplySendsNothingAndEnds) {
 }
 
 class AnsweringToABadSecondPort : public Answering {
-protected:
+  protected:
     void SetUp() override { Start("abc"); }
 };
 
@@ -176,7 +177,8 @@ TEST_F(AnsweringToABadSecondPort, FirstDatagramGoesOutAndTheErrorBoxTellsWhy) {
     for (const auto& child : box["children"]) {
         if (child["id"] == 0xFFFF) text = child["text"];
     }
-    const std::string detail = "MSG-ENVIADO_KORVexe" + first->substr(std::string("MSG-ENVIAR").size());
+    const std::string detail =
+        "MSG-ENVIADO_KORVexe" + first->substr(std::string("MSG-ENVIAR").size());
     std::string detailUtf8;
     for (unsigned char c : detail) {
         if (c < 0x80) {
@@ -192,7 +194,8 @@ TEST_F(AnsweringToABadSecondPort, FirstDatagramGoesOutAndTheErrorBoxTellsWhy) {
               "\r\n"
               "Fuente: TornavelMensaje\r\n"
               "Ventana: TIVwAPL        Proceso : proMensajes_Mensaje_proEnviar\r\n"
-              "Detalle : " + detailUtf8);
+              "Detalle : " +
+                  detailUtf8);
     EXPECT_TRUE(program_->Running()) << "the program waits for the box";
 
     Xdotool("key Return");
@@ -201,7 +204,7 @@ TEST_F(AnsweringToABadSecondPort, FirstDatagramGoesOutAndTheErrorBoxTellsWhy) {
 }
 
 class Moving : public Answering {
-protected:
+  protected:
     // Presses `button` at (x, y), moves a first step and then on, releases;
     // the window's new top-left corner.
     std::pair<int, int> Drag(int button, int x, int y, int dx, int dy) {
@@ -251,6 +254,18 @@ TEST_F(Moving, HandPointerOverTheButtonsOnly) {
         const Picture cursor = CurrentCursor();
         EXPECT_FALSE(cursor.hotX == 16 && cursor.hotY == 10) << "arrow at " << x << "," << y;
     }
+}
+
+TEST_F(Moving, CloseButtonTurnsRedUnderThePointerAndTheSendButtonStaysBlue) {
+    MoveTo(440, 30);
+    std::this_thread::sleep_for(300ms);
+    Screenshot shot = Screenshot::Take();
+    EXPECT_EQ(shot.At(left_ + 430, top_ + 3), (Rgb{217, 0, 0}));
+    MoveTo(240, 240);
+    std::this_thread::sleep_for(300ms);
+    shot = Screenshot::Take();
+    EXPECT_EQ(shot.At(left_ + 430, top_ + 3), (Rgb{85, 85, 85})) << "back to grey";
+    EXPECT_EQ(shot.At(left_ + 22, top_ + 222), (Rgb{0, 128, 204}));
 }
 
 TEST_F(Moving, WindowCarriesTheApplicationIcons) {

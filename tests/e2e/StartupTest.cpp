@@ -113,7 +113,8 @@ TEST(Startup, AwkwardLinesShowTheWindowWithoutCrashOrHang) {
         app.WriteHandoff(line);
         auto program = app.Start();
         const nlohmann::json window = WaitForWindow();
-        EXPECT_EQ(window["rect"], nlohmann::json({394, 371, 886, 652})) << "the window kept its size";
+        EXPECT_EQ(window["rect"], nlohmann::json({394, 371, 886, 652}))
+            << "the window kept its size";
         EXPECT_TRUE(program->Running());
         EXPECT_TRUE(fs::exists(app.Handoff()));
     }

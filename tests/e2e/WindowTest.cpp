@@ -12,11 +12,12 @@ constexpr int kWidth = 492;
 constexpr int kHeight = 281;
 
 class ShownWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         app_.WriteHandoff(HandoffLine({"0", "Ana Mart\xEDnez", "127.0.0.1", "9001", "7", "5",
-                                       "Hola, \xBF" "c\xF3mo est\xE1s?{ENTER}{ENTER}Te espero.", "7",
-                                       "127.0.0.1", "9002"}));
+                                       "Hola, \xBF"
+                                       "c\xF3mo est\xE1s?{ENTER}{ENTER}Te espero.",
+                                       "7", "127.0.0.1", "9002"}));
         program_ = app_.Start();
         window_ = WaitForWindow();
         ASSERT_TRUE(window_.value("found", false));
@@ -37,9 +38,9 @@ protected:
 TEST_F(ShownWindow, IsABorderlessTopMostPopUpCentredOnTheScreen) {
     EXPECT_EQ(window_["caption"], "Tornavel - Mensaje");
     EXPECT_EQ(window_["client"], nlohmann::json({kWidth, kHeight}));
-    EXPECT_EQ(window_["rect"], nlohmann::json({(1280 - kWidth) / 2, (1024 - kHeight) / 2,
-                                               (1280 - kWidth) / 2 + kWidth,
-                                               (1024 - kHeight) / 2 + kHeight}));
+    EXPECT_EQ(window_["rect"],
+              nlohmann::json({(1280 - kWidth) / 2, (1024 - kHeight) / 2,
+                              (1280 - kWidth) / 2 + kWidth, (1024 - kHeight) / 2 + kHeight}));
     const auto style = window_["style"].get<std::uint32_t>();
     EXPECT_TRUE(style & 0x80000000u) << "WS_POPUP";
     EXPECT_FALSE(style & 0x00C00000u) << "no caption bar";
@@ -86,7 +87,8 @@ TEST_F(ShownWindow, LooksAsLaidOut) {
     // Title bar: the fill or its hatch lines, across the whole width.
     for (int x : {1, 100, 300, 420}) {
         const Rgb bar = Pixel(shot, x, 3);
-        EXPECT_TRUE(bar == (Rgb{79, 79, 79}) || bar == (Rgb{85, 85, 85})) << x << ": " << ToString(bar);
+        EXPECT_TRUE(bar == (Rgb{79, 79, 79}) || bar == (Rgb{85, 85, 85}))
+            << x << ": " << ToString(bar);
     }
     // Close button: its back colour with a white cross drawn from (4, 4) of a
     // 24-pixel glyph centred in it.

@@ -25,29 +25,42 @@ struct Report {
 // Sends a reply through a real socket to two receivers on 127.0.0.1, at
 // 14:05:09 with the random part 42, and keeps what the error box would show.
 class SendReply : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_EQ(::GetACP(), 1252u); }
 
     // Fields 0 to 9: field 2/3 the first destination, 8/9 the second.
     std::vector<std::wstring> Fields() const {
-        return {L"0", L"Ana", L"127.0.0.1", first_.PortText(), L"7", L"5", L"msg", L"x",
-                L"127.0.0.1", second_.PortText()};
+        return {L"0", L"Ana", L"127.0.0.1", first_.PortText(), L"7",
+                L"5", L"msg", L"x",         L"127.0.0.1",      second_.PortText()};
     }
 
     void Send(const std::vector<std::wstring>& fields, std::wstring_view reply) {
         const FieldRecord record(fields);
-        SendReplyWith(reply, {record, socket_, {14, 5, 9}, 41.5f / 99.0f,
-                              [this](const RuntimeError& e, std::wstring_view location,
-                                     std::wstring_view detail) {
-                                  report_ = Report{e.Number(), e.Source(), std::wstring(location),
-                                                   std::wstring(detail)};
-                              }});
+        SendReplyWith(
+            reply,
+            {record,
+             socket_,
+             {14, 5, 9},
+             41.5f / 99.0f,
+             [this](const RuntimeError& e, std::wstring_view location, std::wstring_view detail) {
+                 report_ =
+                     Report{e.Number(), e.Source(), std::wstring(location), std::wstring(detail)};
+             }});
     }
 
     // "MSG-ENVIAR¶7¶127.0.0.1¶<port>¶Ana¶14050942¶<reply>¶02:05 PM" in code page 1252.
     std::string Expected(const std::string& token, const std::string& reply) const {
-        return token + "\xB6" "7\xB6" "127.0.0.1\xB6" + std::to_string(second_.Port()) +
-               "\xB6" "Ana\xB6" "14050942\xB6" + reply + "\xB6" "02:05 PM";
+        return token +
+               "\xB6"
+               "7\xB6"
+               "127.0.0.1\xB6" +
+               std::to_string(second_.Port()) +
+               "\xB6"
+               "Ana\xB6"
+               "14050942\xB6" +
+               reply +
+               "\xB6"
+               "02:05 PM";
     }
 
     std::wstring ExpectedWide(const std::wstring& token) const {
@@ -57,7 +70,8 @@ protected:
 
     void ExpectNothingArrives() {
         EXPECT_FALSE(first_.Receive(300).has_value()) << "something reached the first destination";
-        EXPECT_FALSE(second_.Receive(300).has_value()) << "something reached the second destination";
+        EXPECT_FALSE(second_.Receive(300).has_value())
+            << "something reached the second destination";
     }
 
     UdpReceiver first_;
@@ -76,8 +90,12 @@ TEST_F(SendReply, SendsBothDatagramsByteForByte) {
 
 TEST_F(SendReply, TypedPilcrowAndLineBreaksReachTheReceiverUnchanged) {
     Send(Fields(), L" a\u00B6b\r\n\tc\u00E9 ");
-    EXPECT_EQ(first_.Receive(), Expected("MSG-ENVIAR", "a\xB6" "b\r\n\tc\xE9"));
-    EXPECT_EQ(second_.Receive(), Expected("MSG-ENVIADO_KORVexe", "a\xB6" "b\r\n\tc\xE9"));
+    EXPECT_EQ(first_.Receive(), Expected("MSG-ENVIAR",
+                                         "a\xB6"
+                                         "b\r\n\tc\xE9"));
+    EXPECT_EQ(second_.Receive(), Expected("MSG-ENVIADO_KORVexe",
+                                          "a\xB6"
+                                          "b\r\n\tc\xE9"));
 }
 
 TEST_F(SendReply, RecordOfSevenFieldsSendsNothingAndShowsError9WithoutDetail) {
@@ -87,7 +105,8 @@ TEST_F(SendReply, RecordOfSevenFieldsSendsNothingAndShowsError9WithoutDetail) {
     ASSERT_TRUE(report_.has_value());
     EXPECT_EQ(report_->number, 9);
     EXPECT_EQ(report_->source, L"TornavelMensaje");
-    EXPECT_EQ(report_->location, L"Ventana: TIVwAPL        Proceso : proMensajes_Mensaje_proEnviar");
+    EXPECT_EQ(report_->location,
+              L"Ventana: TIVwAPL        Proceso : proMensajes_Mensaje_proEnviar");
     EXPECT_EQ(report_->detail, L"");
     ExpectNothingArrives();
 }

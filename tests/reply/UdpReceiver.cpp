@@ -17,7 +17,8 @@ UdpReceiver::UdpReceiver(const char* address) {
     ADDRINFOA* found = nullptr;
     if (::getaddrinfo(address, "0", &hints, &found) != 0) throw std::runtime_error("bad address");
     socket_.Reset(::socket(found->ai_family, SOCK_DGRAM, IPPROTO_UDP));
-    const int bound = socket_ ? ::bind(socket_.Get(), found->ai_addr, static_cast<int>(found->ai_addrlen)) : -1;
+    const int bound =
+        socket_ ? ::bind(socket_.Get(), found->ai_addr, static_cast<int>(found->ai_addrlen)) : -1;
     ::freeaddrinfo(found);
     if (bound != 0) throw std::runtime_error("cannot bind a receiver");
 
@@ -25,7 +26,7 @@ UdpReceiver::UdpReceiver(const char* address) {
     int length = sizeof(local);
     ::getsockname(socket_.Get(), reinterpret_cast<sockaddr*>(&local), &length);
     port_ = ntohs(local.ss_family == AF_INET6 ? reinterpret_cast<sockaddr_in6&>(local).sin6_port
-                                               : reinterpret_cast<sockaddr_in&>(local).sin_port);
+                                              : reinterpret_cast<sockaddr_in&>(local).sin_port);
 }
 
 std::optional<std::string> UdpReceiver::Receive(int timeoutMs) {

@@ -51,7 +51,8 @@ void WriteBytes(const std::wstring& path, std::string_view bytes) {
     if (!file) throw std::runtime_error("cannot create a test file");
     std::size_t written = 0;
     while (written < bytes.size()) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1 << 20));
         DWORD done = 0;
         if (!::WriteFile(file.Get(), bytes.data() + written, chunk, &done, nullptr))
             throw std::runtime_error("cannot write a test file");

@@ -8,7 +8,7 @@ namespace tornavel::testing {
 // A fresh folder under the system's temporary folder, removed with what it
 // holds when the object goes.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -17,7 +17,7 @@ public:
     const std::wstring& Path() const noexcept { return path_; }
     std::wstring File(std::wstring_view name) const { return path_ + L"\\" + std::wstring(name); }
 
-private:
+  private:
     std::wstring path_;
 };
 

@@ -21,7 +21,7 @@ std::wstring FirstLineOf(const std::wstring& path) {
 }
 
 class TextFileReader : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         // The byte expectations below are those of code page 1252.
         ASSERT_EQ(::GetACP(), 1252u) << "run under a locale whose ANSI code page is 1252";
@@ -54,12 +54,15 @@ TEST_F(TextFileReader, ReadsTheFirstLineOnly) {
         std::wstring line;
     };
     const Case cases[] = {
-        {"a\xB6" "b"s, L"a\u00B6b"},
+        {"a\xB6"
+         "b"s,
+         L"a\u00B6b"},
         {"uno\r\ndos\r\n"s, L"uno"},
         {"\r\nsegunda"s, L""},
         {"\r\n"s, L""},
         {"sin salto"s, L"sin salto"},
-        {"Ni\xF1o \xE1\xE9\xED\xF3\xFA \x80\xB6" "\xA9"s,
+        {"Ni\xF1o \xE1\xE9\xED\xF3\xFA \x80\xB6"
+         "\xA9"s,
          L"Ni\u00F1o \u00E1\u00E9\u00ED\u00F3\u00FA \u20AC\u00B6\u00A9"},
         // A lone LF or a lone CR ends the line as CR LF does.
         {"uno\ndos"s, L"uno"},
@@ -67,8 +70,15 @@ TEST_F(TextFileReader, ReadsTheFirstLineOnly) {
         // A NUL byte is a character like any other.
         {"a\0b\r\n"s, std::wstring(L"a\0b", 3)},
         // A UTF-16 byte-order mark selects UTF-16 of that order.
-        {"\xFF\xFE" "A\0\xB6\0" "B\0\r\0\n\0" "C\0"s, L"A\u00B6B"},
-        {"\xFE\xFF" "\0A\x20\xAC" "\0\n\0C"s, L"A\u20AC"},
+        {"\xFF\xFE"
+         "A\0\xB6\0"
+         "B\0\r\0\n\0"
+         "C\0"s,
+         L"A\u00B6B"},
+        {"\xFE\xFF"
+         "\0A\x20\xAC"
+         "\0\n\0C"s,
+         L"A\u20AC"},
         {"\xFF\xFE\r\0\n\0"s, L""},
     };
     for (const Case& c : cases) {
@@ -112,7 +122,9 @@ TEST_F(TextFileReader, LineBreakAtABlockBoundary) {
 }
 
 TEST_F(TextFileReader, FileHeldWithoutSharingFailsToOpenAndCannotBeDeleted) {
-    WriteBytes(file_, "a\xB6" "b");
+    WriteBytes(file_,
+               "a\xB6"
+               "b");
     UniqueFile writer(::CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(writer);
