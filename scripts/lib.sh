@@ -25,14 +25,17 @@ start_virtual_display() {
   return 1
 }
 
-# Starts a Wine server that stays up until stop_all (the first, so that every
-# Wine program after it shares it and none pays for a start), then creates the
-# prefix once. The server's output goes to /dev/null so that nothing waits on a
-# pipe it inherited.
+# Creates or updates the prefix, lets the server that did it wind down with the
+# services it started, then starts one that stays up until stop_all, so that no
+# test pays for a server start. (Starting the lasting server first leaves two
+# sets of services fighting over RpcSs, and every window then waits 10 s or
+# more.) The server's output goes to /dev/null so that nothing waits on a pipe
+# it inherited.
 start_wine() {
   mkdir -p "$WINEPREFIX"
-  wineserver -p </dev/null >/dev/null 2>&1 || true
   wineboot -i </dev/null >/dev/null 2>&1 || true
+  timeout 60 wineserver -w </dev/null >/dev/null 2>&1 || true
+  wineserver -p </dev/null >/dev/null 2>&1 || true
 }
 
 stop_all() {
