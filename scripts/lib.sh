@@ -25,17 +25,10 @@ start_virtual_display() {
   return 1
 }
 
-# Creates or updates the prefix, lets the server that did it wind down with the
-# services it started, then starts one that stays up until stop_all, so that no
-# test pays for a server start. (Starting the lasting server first leaves two
-# sets of services fighting over RpcSs, and every window then waits 10 s or
-# more.) The server's output goes to /dev/null so that nothing waits on a pipe
-# it inherited.
+# Creates the prefix if needed and starts a lasting Wine server with Wine's
+# services (see scripts/wine-run), so that no test pays for a start.
 start_wine() {
-  mkdir -p "$WINEPREFIX"
-  wineboot -i </dev/null >/dev/null 2>&1 || true
-  timeout 60 wineserver -w </dev/null >/dev/null 2>&1 || true
-  wineserver -p </dev/null >/dev/null 2>&1 || true
+  "$repo/scripts/wine-run" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 stop_all() {
