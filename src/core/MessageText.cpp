@@ -18,4 +18,15 @@ std::wstring ExpandEnterTokens(std::wstring_view message) {
     return shown;
 }
 
+std::wstring ClipForDisplay(std::wstring text) {
+    if (text.size() <= kMostShownMessageChars) return text;
+    std::size_t cut = kMostShownMessageChars;
+    const wchar_t last = text[cut - 1];
+    const bool highSurrogate = last >= 0xD800 && last <= 0xDBFF;
+    if (highSurrogate || (last == L'\r' && text[cut] == L'\n')) --cut;
+    text.resize(cut);
+    text += L'\u2026';
+    return text;
+}
+
 }  // namespace tornavel

@@ -9,4 +9,13 @@ namespace tornavel {
 // becomes CR LF, scanning from the start.
 std::wstring ExpandEnterTokens(std::wstring_view message);
 
+// The most of a message the window shows. Its box holds a few lines; some
+// text boxes (Wine's among them) take quadratic time to lay out a long text,
+// and a hand-off file with a megabyte of message would hang the start.
+inline constexpr std::size_t kMostShownMessageChars = 8192;
+
+// `text` cut to kMostShownMessageChars, with "…" after the cut to say so. The
+// cut never splits a CR LF pair or a surrogate pair.
+std::wstring ClipForDisplay(std::wstring text);
+
 }  // namespace tornavel

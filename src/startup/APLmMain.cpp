@@ -55,7 +55,7 @@ void APLmMain() {
         // The first use of the window creates and loads it, before field 1 is read.
         APLwAPP& window = APLwAPP::Instance();
         window.SetTitle(HandoffRecord.Field(1));
-        window.SetMessage(ExpandEnterTokens(HandoffRecord.Field(6)));
+        window.SetMessage(ClipForDisplay(ExpandEnterTokens(HandoffRecord.Field(6))));
         window.Show();
         // Above every window that is not top-most, without taking the activation.
         constexpr UINT kTopMostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;

@@ -36,5 +36,28 @@ TEST(ExpandEnterTokens, LongMessageOfTokens) {
     EXPECT_EQ(shown.find_first_not_of(L"\r\n"), std::wstring::npos);
 }
 
+TEST(ClipForDisplay, ShortMessagesStayWhole) {
+    const std::wstring exact(kMostShownMessageChars, L'a');
+    EXPECT_EQ(ClipForDisplay(exact), exact);
+    EXPECT_EQ(ClipForDisplay(L""), L"");
+}
+
+TEST(ClipForDisplay, LongMessagesAreCutWithAnEllipsis) {
+    const std::wstring shown = ClipForDisplay(std::wstring(1'000'000, L'm'));
+    ASSERT_EQ(shown.size(), kMostShownMessageChars + 1);
+    EXPECT_EQ(shown.back(), L'\u2026');
+    EXPECT_EQ(shown[kMostShownMessageChars - 1], L'm');
+}
+
+TEST(ClipForDisplay, NeverSplitsALineBreakOrASurrogatePair) {
+    std::wstring crlf(kMostShownMessageChars - 1, L'a');
+    crlf += L"\r\nmore";
+    EXPECT_EQ(ClipForDisplay(crlf), std::wstring(kMostShownMessageChars - 1, L'a') + L"\u2026");
+
+    std::wstring pair(kMostShownMessageChars - 1, L'a');
+    pair += L"\xD83D\xDE00more";  // U+1F600 as UTF-16
+    EXPECT_EQ(ClipForDisplay(pair), std::wstring(kMostShownMessageChars - 1, L'a') + L"\u2026");
+}
+
 }  // namespace
 }  // namespace tornavel

@@ -99,10 +99,14 @@ TEST(Startup, AwkwardLinesShowTheWindowWithoutCrashOrHang) {
         if (c != '\r' && c != '\n') controls += static_cast<char>(c);
     }
     const std::string wideName(3000, 'W');
+    std::string words;
+    while (words.size() < 1'000'000) words += "palabra ";
 
     const std::string lines[] = {
         manyFields,
         HandoffLine({"0", "Ana", "h", "1", "4", "5", hugeMessage}),
+        HandoffLine({"0", "Ana", "h", "1", "4", "5", std::string(1'000'000, 'm')}),
+        HandoffLine({"0", "Ana", "h", "1", "4", "5", words}),
         HandoffLine({"0", controls, "h", "1", "4", "5", controls}),
         HandoffLine({"0", wideName, "h", "1", "4", "5", "m"}),
         HandoffLine({"", "", "", "", "", "", ""}),
@@ -115,6 +119,8 @@ TEST(Startup, AwkwardLinesShowTheWindowWithoutCrashOrHang) {
         const nlohmann::json window = WaitForWindow();
         EXPECT_EQ(window["rect"], nlohmann::json({394, 371, 886, 652}))
             << "the window kept its size";
+        // At most 8192 characters and an ellipsis are shown (UTF-8 here).
+        EXPECT_LE(window["children"][0]["text"].get<std::string>().size(), 8192u * 3 + 3);
         EXPECT_TRUE(program->Running());
         EXPECT_TRUE(fs::exists(app.Handoff()));
     }
