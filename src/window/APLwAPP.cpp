@@ -145,9 +145,10 @@ void APLwAPP::CreateControls() {
         [this](DatagramSocket::ErrorEvent& e) { MensajeriaWSK_SEND_Error(e); });
     MakeFont(kTitleFont, titleFont_);
 
-    ico48x48_.Add(L"curHand",
-                  UniqueIcon(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
-                                                             L"CURHAND", IMAGE_ICON, 32, 32, 0))));
+    // An exe without the picture leaves the list without it, and the load fails.
+    UniqueIcon hand(static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), L"CURHAND", IMAGE_ICON, 32, 32, 0)));
+    if (hand) ico48x48_.Add(L"curHand", std::move(hand));
 
     for (const ControlDesign& design : kControls) {
         FlatButton* button = nullptr;
