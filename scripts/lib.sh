@@ -26,9 +26,11 @@ start_virtual_display() {
 }
 
 # Creates the prefix if needed and starts a lasting Wine server with Wine's
-# services (see scripts/wine-run), so that no test pays for a start.
+# services (see scripts/wine-run), so that no test pays for a start. Every run
+# begins at 96 dpi, whatever an interrupted test left behind.
 start_wine() {
-  "$repo/scripts/wine-run" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+  "$repo/scripts/wine-run" reg.exe add 'HKCU\Control Panel\Desktop' /v LogPixels \
+    /t REG_DWORD /d 96 /f </dev/null >/dev/null 2>&1 || true
 }
 
 stop_all() {

@@ -90,10 +90,11 @@ constexpr int ToPixels(int twips, int dpi) {
     return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
+// Each edge is rounded on its own, so controls that share an edge in twips
+// share it in pixels, and none passes the window's edge at any dpi.
 inline RECT ToPixels(const TwipsRect& r, int dpi) {
-    const int left = ToPixels(r.left, dpi);
-    const int top = ToPixels(r.top, dpi);
-    return {left, top, left + ToPixels(r.width, dpi), top + ToPixels(r.height, dpi)};
+    return {ToPixels(r.left, dpi), ToPixels(r.top, dpi), ToPixels(r.left + r.width, dpi),
+            ToPixels(r.top + r.height, dpi)};
 }
 
 }  // namespace tornavel::layout

@@ -142,6 +142,28 @@ nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title,
     return nlohmann::json::parse(out.substr(start));
 }
 
+namespace {
+
+void SetScreenDpi(int dpi) {
+    const std::string command = "'" + WineRun().string() +
+                                "' reg.exe add 'HKCU\\Control Panel\\Desktop' /v LogPixels "
+                                "/t REG_DWORD /d " +
+                                std::to_string(dpi) + " /f </dev/null >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) throw std::runtime_error("cannot set the dpi");
+}
+
+}  // namespace
+
+ScopedScreenDpi::ScopedScreenDpi(int dpi) { SetScreenDpi(dpi); }
+
+ScopedScreenDpi::~ScopedScreenDpi() {
+    try {
+        SetScreenDpi(96);
+    } catch (const std::exception&) {
+        ADD_FAILURE() << "the screen's dpi stays changed";
+    }
+}
+
 nlohmann::json WaitForWindow() {
     nlohmann::json window = Probe(20s);
     EXPECT_TRUE(window.value("found", false)) << "the pop-up did not show: " << window.dump();

@@ -75,6 +75,16 @@ nlohmann::json Probe(std::chrono::milliseconds wait,
 // The pop-up's JSON, failing the test when it does not show within 20 s.
 nlohmann::json WaitForWindow();
 
+// The screen's dpi for Windows programs started while it lives (Wine reads
+// it from the registry at each program's start); back to 96 at its end.
+class ScopedScreenDpi {
+  public:
+    explicit ScopedScreenDpi(int dpi);
+    ~ScopedScreenDpi();
+    ScopedScreenDpi(const ScopedScreenDpi&) = delete;
+    ScopedScreenDpi& operator=(const ScopedScreenDpi&) = delete;
+};
+
 // Runs a shell command; its standard output.
 std::string Capture(const std::string& command);
 // Runs xdotool with these arguments.

@@ -141,5 +141,37 @@ TEST_F(ShownWindow, LooksAsLaidOut) {
     EXPECT_NEAR((titleLeft + titleRight) / 2, kWidth / 2, 4) << "title centred";
 }
 
+// At 150 % (144 dpi) the window and every control grow by half, each edge
+// rounded on its own, so nothing sticks out past the window's edge.
+TEST(ScaledWindow, At144DpiEverythingGrowsByHalfAndStaysInside) {
+    const ScopedScreenDpi dpi(144);
+    AppFolder app;
+    app.WriteHandoff(HandoffLine(
+        {"0", "Ana", "127.0.0.1", "9001", "7", "5", "Hola", "7", "127.0.0.1", "9002"}));
+    const std::unique_ptr<WineProcess> program = app.Start();
+    const nlohmann::json window = WaitForWindow();
+    ASSERT_TRUE(window.value("found", false));
+
+    EXPECT_EQ(window["client"], nlohmann::json({738, 422}));
+    EXPECT_EQ(window["rect"], nlohmann::json({271, 301, 271 + 738, 301 + 422})) << "centred";
+    const nlohmann::json& children = window["children"];
+    ASSERT_EQ(children.size(), 4u);
+    EXPECT_EQ(children[0]["rect"], nlohmann::json({27, 81, 710, 203})) << "message";
+    EXPECT_EQ(children[1]["rect"], nlohmann::json({39, 234, 698, 299})) << "reply";
+    EXPECT_EQ(children[2]["rect"], nlohmann::json({638, 0, 738, 60})) << "close button";
+    EXPECT_EQ(children[3]["rect"], nlohmann::json({27, 327, 710, 393})) << "send button";
+
+    std::this_thread::sleep_for(500ms);  // let the first paint land
+    const Screenshot shot = Screenshot::Take();
+    const auto pixel = [&](int x, int y) { return shot.At(271 + x, 301 + y); };
+    const Rgb frame{224, 224, 224};
+    EXPECT_EQ(pixel(737, 3), (Rgb{85, 85, 85})) << "close button up to the right edge";
+    EXPECT_EQ(pixel(737, 200), frame) << "frame line, right";
+    EXPECT_EQ(pixel(300, 421), frame) << "frame line, bottom";
+    EXPECT_EQ(pixel(500, 224), frame) << "reply border, top";
+    EXPECT_EQ(pixel(500, 260), (Rgb{255, 255, 255})) << "reply box";
+    EXPECT_EQ(pixel(33, 333), (Rgb{0, 128, 204})) << "send button";
+}
+
 }  // namespace
 }  // namespace e2e
