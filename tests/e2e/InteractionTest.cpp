@@ -165,11 +165,6 @@ TEST_F(Answering, BlankReplySendsNothingAndEnds) {
     ExpectEndsAndNothingArrives();
 }
 
-TEST_F(Answering, EmptyReplySendsNothingAndEnds) {
-    ClickSend();
-    ExpectEndsAndNothingArrives();
-}
-
 class AnsweringToABadSecondPort : public Answering {
   protected:
     void SetUp() override { Start("abc"); }

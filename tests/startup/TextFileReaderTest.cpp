@@ -144,21 +144,5 @@ TEST_F(TextFileReader, MissingFileFailsToOpen) {
     }
 }
 
-TEST_F(TextFileReader, ClosingTwiceRaisesAnError) {
-    WriteBytes(file_, "a");
-    TextStream stream = TextStream::OpenForReading(file_);
-    stream.Close();
-    EXPECT_FALSE(stream.IsOpen());
-    EXPECT_THROW(stream.Close(), RuntimeError);
-    EXPECT_THROW((void)stream.ReadFirstLine(), RuntimeError);
-}
-
-TEST_F(TextFileReader, DeletesAnOrdinaryFile) {
-    WriteBytes(file_, "a");
-    EXPECT_TRUE(DeleteTextFile(file_));
-    EXPECT_FALSE(OrdinaryFileExists(file_));
-    EXPECT_FALSE(DeleteTextFile(file_)) << "nothing left to delete";
-}
-
 }  // namespace
 }  // namespace tornavel
