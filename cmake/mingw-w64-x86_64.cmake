@@ -14,3 +14,4 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
 # Every Windows executable of the project runs through this wrapper under ctest.
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run")
+set(CMAKE_OBJCOPY x86_64-w64-mingw32-objcopy)

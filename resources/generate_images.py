@@ -5,8 +5,8 @@ Run it again after changing a drawing; the output is byte-for-byte the same for
 the same script, and the build uses the .ico files it wrote.
   IconoAPL.ico    the application icon, six sizes, 32-bit with alpha
   Generic.ico     the generic window icon (resource 1), 2 and 16 colours
-  CurHand.ico     the hand pointer of the image list, 32 x 32, 24-bit with mask
-  CloseGlyph.ico  the close button's cross, 24 x 24, 24-bit with mask
+  CurHand.cur     the buttons' hand pointer, 32 x 32, 24-bit with mask, its hot
+                  spot at the fingertip (16, 10)
 """
 import os
 import struct
@@ -83,15 +83,18 @@ def image_indexed(width, height, bits, palette, index, opaque):
         _and_mask(width, height, opaque)
 
 
-def write_ico(name, images):
+def write_ico(name, images, hot_spot=None):
+    """An icon file, or with hot_spot=(x, y) a cursor file (type 2), whose
+    directory entries hold the hot spot where an icon's hold planes and bits."""
     count = len(images)
     offset = 6 + 16 * count
-    head = struct.pack("<HHH", 0, 1, count)
+    head = struct.pack("<HHH", 0, 1 if hot_spot is None else 2, count)
     entries = b""
     blobs = b""
     for width, height, colors, bits, blob in images:
-        entries += struct.pack("<BBBBHHII", width % 256, height % 256, colors % 256, 0, 1, bits,
-                               len(blob), offset + len(blobs))
+        planes, depth = (1, bits) if hot_spot is None else hot_spot
+        entries += struct.pack("<BBBBHHII", width % 256, height % 256, colors % 256, 0, planes,
+                               depth, len(blob), offset + len(blobs))
         blobs += blob
     with open(os.path.join(HERE, name), "wb") as f:
         f.write(head + entries + blobs)
@@ -244,22 +247,11 @@ def hand_image():
                        lambda x, y: _hand_at(x, y) != ".")
 
 
-# --- The close glyph: two one-pixel diagonals ---------------------------------
-
-def _on_cross(x, y):
-    return 4 <= x <= 19 and 4 <= y <= 19 and (x == y or x + y == 23)
-
-
-def close_image():
-    return image_24bit(24, 24, lambda x, y: WHITE, _on_cross)
-
-
 def main():
     assert all(len(row) == 17 for row in HAND) and len(HAND) == 22
     write_ico("IconoAPL.ico", [apl_image(s) for s in (256, 128, 64, 48, 32, 16)])
     write_ico("Generic.ico", generic_images())
-    write_ico("CurHand.ico", [hand_image()])
-    write_ico("CloseGlyph.ico", [close_image()])
+    write_ico("CurHand.cur", [hand_image()], hot_spot=(HAND_LEFT + 5, HAND_TOP))
 
 
 if __name__ == "__main__":

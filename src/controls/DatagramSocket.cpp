@@ -4,7 +4,6 @@
 
 #include "core/RuntimeError.h"
 #include "util/CodePage.h"
-#include "util/HandlerGuard.h"
 #include "util/SystemMessage.h"
 
 namespace tornavel {
@@ -39,21 +38,7 @@ struct AddrInfoDeleter {
 
 }  // namespace
 
-DatagramSocket::DatagramSocket(std::wstring name) : name_(std::move(name)) {
-    static const ATOM atom = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &DatagramSocket::NotifyProc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = kNotifyClass;
-        return ::RegisterClassExW(&wc);
-    }();
-    (void)atom;
-    notify_ = ::CreateWindowExW(0, kNotifyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                ::GetModuleHandleW(nullptr), nullptr);
-    if (notify_ != nullptr)
-        ::SetWindowLongPtrW(notify_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
+DatagramSocket::DatagramSocket(std::wstring name) : name_(std::move(name)) {}
 
 DatagramSocket::~DatagramSocket() {
     ipv4_.Reset();
@@ -80,6 +65,10 @@ SOCKET DatagramSocket::SocketFor(int family) {
         if (!slot) throw Error(::WSAGetLastError());
         // Answers the peer's system sends back (such as "port unreachable")
         // arrive as notices on our message-only window.
+        if (notify_ == nullptr && RegisterOwnedWindowClass<DatagramSocket>(kNotifyClass)) {
+            ::CreateWindowExW(0, kNotifyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              ::GetModuleHandleW(nullptr), this);
+        }
         if (notify_ != nullptr) ::WSAAsyncSelect(slot.Get(), notify_, kSocketNotice, FD_READ);
     }
     return slot.Get();
@@ -128,20 +117,15 @@ void DatagramSocket::Drain(SOCKET socket) {
     }
 }
 
-LRESULT CALLBACK DatagramSocket::NotifyProc(HWND hwnd, UINT message, WPARAM wParam,
-                                            LPARAM lParam) noexcept {
-    auto* self = reinterpret_cast<DatagramSocket*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message != kSocketNotice || self == nullptr)
-        return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    return Guarded(L"MensajeriaWSK_SEND_Error", LRESULT{0}, [&] {
-        const int error = WSAGETSELECTERROR(lParam);
-        if (error != 0) {
-            self->RaiseErrorEvent(error, SystemErrorText(static_cast<DWORD>(error)));
-        } else {
-            self->Drain(static_cast<SOCKET>(wParam));
-        }
-        return LRESULT{0};
-    });
+LRESULT DatagramSocket::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kSocketNotice) return ::DefWindowProcW(notify_, message, wParam, lParam);
+    const int error = WSAGETSELECTERROR(lParam);
+    if (error != 0) {
+        RaiseErrorEvent(error, SystemErrorText(static_cast<DWORD>(error)));
+    } else {
+        Drain(static_cast<SOCKET>(wParam));
+    }
+    return 0;
 }
 
 }  // namespace tornavel

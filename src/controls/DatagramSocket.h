@@ -5,7 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/SystemTexts.h"
 #include "util/UniqueHandle.h"
+#include "util/WindowDispatch.h"
 
 namespace tornavel {
 
@@ -35,15 +37,11 @@ class DatagramSocket {
     DatagramSocket(const DatagramSocket&) = delete;
     DatagramSocket& operator=(const DatagramSocket&) = delete;
 
-    const std::wstring& Name() const noexcept { return name_; }
-
     // A host name, a dotted IPv4 address or an IPv6 address; resolved at send.
     void SetRemoteHost(std::wstring host) { remoteHost_ = std::move(host); }
-    const std::wstring& RemoteHost() const noexcept { return remoteHost_; }
 
     // Refuses what is no usable port (1 to 65535) with error 380.
     void SetRemotePort(std::int32_t port);
-    std::int32_t RemotePort() const noexcept { return remotePort_; }
 
     // Sends `text` whole as one datagram, or raises: a host that does not
     // resolve, a text too long for one datagram (never cut), a failed send.
@@ -54,8 +52,12 @@ class DatagramSocket {
     void RaiseErrorEvent(std::int32_t number, const std::wstring& description);
 
   private:
-    static LRESULT CALLBACK NotifyProc(HWND hwnd, UINT message, WPARAM wParam,
-                                       LPARAM lParam) noexcept;
+    template <typename Owner>
+    friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
+    static constexpr std::wstring_view kHandlerName = texts::kSocketErrorHandlerName;
+
+    void Attach(HWND hwnd) noexcept { notify_ = hwnd; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     SOCKET SocketFor(int family);
     void Drain(SOCKET socket);
     RuntimeError Error(std::int32_t number) const;
@@ -65,7 +67,7 @@ class DatagramSocket {
     std::int32_t remotePort_ = 0;
     UniqueSocket ipv4_;
     UniqueSocket ipv6_;
-    HWND notify_ = nullptr;  // message-only window for the sockets' notices
+    HWND notify_ = nullptr;  // message-only window for the sockets' notices, made with them
     std::function<void(ErrorEvent&)> onError_;
 };
 

@@ -8,78 +8,23 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TornavelFlatButton";
 
-void RegisterClassOnce() {
-    static const ATOM atom = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = ::DefWindowProcW;  // replaced per window at creation
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kClassName;
-        return ::RegisterClassExW(&wc);
-    }();
-    (void)atom;
-}
-
 }  // namespace
 
-void FlatButton::Create(HWND parent, const RECT& rect, const std::wstring& caption, bool tabStop,
-                        const Colours& colours, HFONT font, HICON picture) {
-    RegisterClassOnce();
+bool FlatButton::Create(HWND parent, const RECT& rect, const std::wstring& caption, bool tabStop,
+                        const Colours& colours, HFONT font, PicturePainter picture) {
+    if (!RegisterOwnedWindowClass<FlatButton>(kClassName, CS_HREDRAW | CS_VREDRAW)) return false;
     colours_ = colours;
     font_ = font;
-    picture_ = picture;
+    picture_ = std::move(picture);
     DWORD style = WS_CHILD | WS_VISIBLE;
     if (tabStop) style |= WS_TABSTOP;
-    hwnd_ = ::CreateWindowExW(0, kClassName, caption.c_str(), style, rect.left, rect.top,
-                              rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                              ::GetModuleHandleW(nullptr), nullptr);
-    if (hwnd_ == nullptr) return;
-    ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FlatButton::WindowProc));
+    return ::CreateWindowExW(0, kClassName, caption.c_str(), style, rect.left, rect.top,
+                             rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                             ::GetModuleHandleW(nullptr), this) != nullptr;
 }
 
 void FlatButton::Click() {
     if (onClick_) onClick_();
-}
-
-void FlatButton::SetMouseIcon(HICON picture) {
-    mouseIcon_.Reset();
-    if (picture == nullptr) return;
-    // A cursor made from the picture, its hot spot where the pointer points:
-    // the middle column, on the picture's first row that holds anything.
-    ICONINFO info{};
-    if (!::GetIconInfo(picture, &info)) return;
-    UniqueBitmap mask(info.hbmMask);
-    UniqueBitmap colour(info.hbmColor);
-    BITMAP bm{};
-    ::GetObjectW(info.hbmMask, sizeof(bm), &bm);
-    DWORD hotX = static_cast<DWORD>(bm.bmWidth / 2);
-    DWORD hotY = 0;
-    if (HDC dc = ::CreateCompatibleDC(nullptr)) {
-        HGDIOBJ old = ::SelectObject(dc, info.hbmMask);
-        const int height = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
-        for (int y = 0; y < height; ++y) {
-            bool found = false;
-            for (int x = 0; x < bm.bmWidth && !found; ++x)
-                found = ::GetPixel(dc, x, y) == RGB(0, 0, 0);
-            if (found) {
-                hotY = static_cast<DWORD>(y);
-                break;
-            }
-        }
-        ::SelectObject(dc, old);
-        ::DeleteDC(dc);
-    }
-    ICONINFO cursor{FALSE, hotX, hotY, info.hbmMask, info.hbmColor};
-    mouseIcon_.Reset(::CreateIconIndirect(&cursor));
-}
-
-LRESULT CALLBACK FlatButton::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                        LPARAM lParam) noexcept {
-    return DispatchToOwner(hwnd, message, wParam, lParam, L"FlatButton",
-                           &FlatButton::HandleMessage);
 }
 
 LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -92,8 +37,9 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_SETCURSOR:
-            if (mousePointer_ == kCustomPointer && mouseIcon_ && LOWORD(lParam) == HTCLIENT) {
-                ::SetCursor(mouseIcon_.Get());
+            if (mousePointer_ == kCustomPointer && mouseIcon_ != nullptr &&
+                LOWORD(lParam) == HTCLIENT) {
+                ::SetCursor(mouseIcon_);
                 return TRUE;
             }
             break;
@@ -140,6 +86,11 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ENABLE:
             ::InvalidateRect(hwnd_, nullptr, FALSE);
             break;
+        case WM_NCDESTROY: {
+            const HWND hwnd = hwnd_;
+            hwnd_ = nullptr;
+            return ::DefWindowProcW(hwnd, message, wParam, lParam);
+        }
         default:
             break;
     }
@@ -156,24 +107,7 @@ void FlatButton::Paint(HDC dc, const RECT& client) const {
     UniqueBrush back(::CreateSolidBrush(hover_ ? colours_.hoverBack : colours_.back));
     ::FillRect(dc, &client, back.Get());
 
-    const int width = client.right - client.left;
-    const int height = client.bottom - client.top;
-    if (picture_ != nullptr) {
-        // The picture's own mask keeps the back colour around it.
-        ICONINFO info{};
-        int pw = 0;
-        int ph = 0;
-        if (::GetIconInfo(picture_, &info)) {
-            BITMAP bm{};
-            ::GetObjectW(info.hbmMask, sizeof(bm), &bm);
-            pw = bm.bmWidth;
-            ph = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
-            if (info.hbmMask) ::DeleteObject(info.hbmMask);
-            if (info.hbmColor) ::DeleteObject(info.hbmColor);
-        }
-        ::DrawIconEx(dc, (width - pw) / 2, (height - ph) / 2, picture_, pw, ph, 0, nullptr,
-                     DI_NORMAL);
-    }
+    if (picture_) picture_(dc, client, hover_ ? colours_.hoverText : colours_.text);
 
     const int length = ::GetWindowTextLengthW(hwnd_);
     if (length > 0) {

@@ -6,8 +6,6 @@
 
 namespace tornavel {
 
-inline constexpr wchar_t kErrorReportTitle[] = L"Ha ocurrido un error";
-
 // The text of the program's standard error box: number, description, an empty
 // line, source, the caller's location line, and the detail, on CR LF lines,
 // with no line break after the detail.

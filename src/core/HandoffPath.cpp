@@ -1,5 +1,7 @@
 #include "core/HandoffPath.h"
 
+#include "core/SystemTexts.h"
+
 namespace tornavel {
 
 std::wstring DirectoryOf(std::wstring_view exePath) {
@@ -13,7 +15,7 @@ std::wstring DirectoryOf(std::wstring_view exePath) {
 std::wstring ComposeHandoffPath(std::wstring_view applicationDirectory) {
     std::wstring path(applicationDirectory);
     path += L'\\';
-    path += kHandoffFileName;
+    path += texts::kHandoffFileName;
     return path;
 }
 

@@ -5,9 +5,6 @@
 
 namespace tornavel {
 
-// The hand-off file's fixed name, in the application directory.
-inline constexpr wchar_t kHandoffFileName[] = L"open.zelbarqin";
-
 // The directory that holds `exePath`, without a trailing separator, except that
 // a drive root keeps its own ("C:\").
 std::wstring DirectoryOf(std::wstring_view exePath);

@@ -8,9 +8,6 @@
 
 namespace tornavel {
 
-inline constexpr wchar_t kFirstReplyToken[] = L"MSG-ENVIAR";
-inline constexpr wchar_t kSecondReplyToken[] = L"MSG-ENVIADO_KORVexe";
-
 struct TimeOfDay {
     int hour;  // 0 to 23
     int minute;

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/SystemTexts.h"
+
 namespace tornavel {
 
 RuntimeError::RuntimeError(std::int32_t number, std::wstring description, std::wstring source)
@@ -10,19 +12,19 @@ RuntimeError::RuntimeError(std::int32_t number, std::wstring description, std::w
       description_(std::move(description)),
       source_(std::move(source)) {}
 
-RuntimeError OverflowError() { return {kErrOverflow, L"Desbordamiento", kApplicationName}; }
+RuntimeError OverflowError() { return {kErrOverflow, L"Desbordamiento", texts::kApplicationName}; }
 
 RuntimeError SubscriptOutOfRangeError() {
-    return {kErrSubscriptOutOfRange, L"Subíndice fuera del intervalo", kApplicationName};
+    return {kErrSubscriptOutOfRange, L"Subíndice fuera del intervalo", texts::kApplicationName};
 }
 
 RuntimeError TypeMismatchError() {
-    return {kErrTypeMismatch, L"No coinciden los tipos", kApplicationName};
+    return {kErrTypeMismatch, L"No coinciden los tipos", texts::kApplicationName};
 }
 
 RuntimeError InputPastEndOfFileError() {
     return {kErrInputPastEndOfFile, L"La entrada ha pasado del final del archivo",
-            kApplicationName};
+            texts::kApplicationName};
 }
 
 }  // namespace tornavel

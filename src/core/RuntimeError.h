@@ -6,9 +6,6 @@
 
 namespace tornavel {
 
-// The application name: the source of every run-time error raised by our own code.
-inline constexpr wchar_t kApplicationName[] = L"TornavelMensaje";
-
 // Run-time error numbers the program raises itself.
 inline constexpr std::int32_t kErrOverflow = 6;
 inline constexpr std::int32_t kErrSubscriptOutOfRange = 9;

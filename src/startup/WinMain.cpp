@@ -1,10 +1,13 @@
+#include <optional>
 #include <string>
 
-#include "reply/ErrorReportBox.h"
-#include "startup/APLmMain.h"
+#include "core/SystemTexts.h"
+#include "reply/ReplySender.h"
+#include "startup/Startup.h"
+#include "util/ErrorBox.h"
 #include "util/HandlerGuard.h"
 #include "util/Win32.h"
-#include "window/APLwAPP.h"
+#include "window/MessageWindow.h"
 
 namespace {
 
@@ -12,9 +15,9 @@ namespace {
 // then the program ends.
 void ReportAndEnd(std::wstring_view where) noexcept {
     try {
-        std::wstring location = L"Ventana: APLwAPP        Proceso : ";
+        std::wstring location = tornavel::texts::kWindowLocationPrefix;
         location += where;
-        tornavel::ErrorReportBoxForCurrentFailure(location, L"");
+        tornavel::ShowErrorBoxForCurrentFailure(location, L"");
     } catch (...) {
     }
     ::ExitProcess(1);
@@ -22,14 +25,23 @@ void ReportAndEnd(std::wstring_view where) noexcept {
 
 }  // namespace
 
+// The composition root: owns the window and the reply sender for the whole run.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    tornavel::SetFailureHandler(&ReportAndEnd);
-    tornavel::APLmMain();
+    using namespace tornavel;
+    SetFailureHandler(&ReportAndEnd);
 
-    // The program runs while its window is loaded.
+    std::optional<MessageWindow> window;
+    std::optional<ReplySender> sender;
+    std::optional<FieldRecord> record =
+        StartUp(window, {[&](std::wstring_view reply) { sender->Send(reply); },
+                         [&] { window->Destroy(); }});
+    if (!record) return 0;
+    sender.emplace(std::move(*record));
+
+    // The program runs while its window exists.
     MSG msg{};
-    while (tornavel::APLwAPP::IsLoaded() && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (tornavel::APLwAPP::PreTranslate(msg)) continue;
+    while (window->Exists() && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (window->PreTranslate(msg)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }

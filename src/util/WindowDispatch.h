@@ -7,16 +7,45 @@
 
 namespace tornavel {
 
-// Routes a window's messages to the object kept in its GWLP_USERDATA, so that
-// no exception crosses into the system; messages before the object is set go
-// to the default procedure.
+// The one window procedure of every window class we register. The object
+// passed as CreateWindowExW's last argument is kept in the window's user data
+// at WM_NCCREATE and told its handle; from then on every message goes to its
+// HandleMessage, and no exception crosses into the system (a failure is
+// reported under Owner::kHandlerName).
+//
+// Owner needs, reachable from here (a friend declaration will do):
+//   static constexpr std::wstring_view kHandlerName;
+//   void Attach(HWND hwnd) noexcept;
+//   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 template <typename Owner>
-LRESULT DispatchToOwner(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                        std::wstring_view where,
-                        LRESULT (Owner::*handle)(UINT, WPARAM, LPARAM)) noexcept {
+LRESULT CALLBACK OwnedWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (message == WM_NCCREATE) {
+        auto* created = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        auto* owner = static_cast<Owner*>(created->lpCreateParams);
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+        if (owner != nullptr) owner->Attach(hwnd);
+    }
     auto* owner = reinterpret_cast<Owner*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (owner == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    return Guarded(where, LRESULT{0}, [&] { return (owner->*handle)(message, wParam, lParam); });
+    return Guarded(Owner::kHandlerName, LRESULT{0},
+                   [&] { return owner->HandleMessage(message, wParam, lParam); });
+}
+
+// Registers the window class `name` for OwnedWindowProc<Owner>, once per
+// process; the arrow is its pointer. False when the class cannot be made.
+template <typename Owner>
+bool RegisterOwnedWindowClass(const wchar_t* name, UINT style = 0) {
+    static const ATOM atom = [&] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.style = style;
+        wc.lpfnWndProc = &OwnedWindowProc<Owner>;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = name;
+        return ::RegisterClassExW(&wc);
+    }();
+    return atom != 0;
 }
 
 }  // namespace tornavel

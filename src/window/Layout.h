@@ -1,8 +1,5 @@
 #pragma once
 
-#include <array>
-#include <string_view>
-
 #include "util/Win32.h"
 
 namespace tornavel::layout {
@@ -17,48 +14,21 @@ struct TwipsRect {
     int height;
 };
 
-enum class ControlKind { kTextBox, kFlatButton, kImageList, kDatagramSocket, kShape, kLabel };
-
-struct ControlDesign {
-    std::wstring_view name;
-    ControlKind kind;
-    TwipsRect rect;
-    int tabIndex;  // -1: not in the tab order
-};
-
-// Front to back: the order in which the window keeps its controls.
-inline constexpr std::array<ControlDesign, 10> kControls{{
-    {L"MensajeTXT", ControlKind::kTextBox, {270, 810, 6825, 1215}, 3},
-    {L"ItemText", ControlKind::kTextBox, {390, 2340, 6585, 645}, 0},
-    {L"FormCerrar", ControlKind::kFlatButton, {6375, 0, 1005, 600}, 1},
-    {L"BotonAceptar", ControlKind::kFlatButton, {270, 3270, 6825, 660}, 4},
-    {L"ico48x48", ControlKind::kImageList, {960, 4110, 0, 0}, -1},
-    {L"MensajeriaWSK_SEND", ControlKind::kDatagramSocket, {1620, 4110, 0, 0}, -1},
-    {L"ItemBorde", ControlKind::kShape, {270, 2235, 6825, 825}, -1},
-    {L"FormBarraTituloTXT", ControlKind::kLabel, {0, 120, 7380, 360}, 2},
-    {L"FormBarraTitulo", ControlKind::kShape, {0, 0, 7380, 600}, -1},
-    {L"FormMCO", ControlKind::kShape, {0, 0, 810, 4215}, -1},
-}};
-
-// Positions in kControls.
-inline constexpr std::size_t kMensajeTXT = 0;
-inline constexpr std::size_t kItemText = 1;
-inline constexpr std::size_t kFormCerrar = 2;
-inline constexpr std::size_t kBotonAceptar = 3;
-inline constexpr std::size_t kIco48x48 = 4;
-inline constexpr std::size_t kMensajeriaWSK = 5;
-inline constexpr std::size_t kItemBorde = 6;
-inline constexpr std::size_t kFormBarraTituloTXT = 7;
-inline constexpr std::size_t kFormBarraTitulo = 8;
-inline constexpr std::size_t kFormMCO = 9;
+// Where each part of the window lies. The two text boxes and the two buttons
+// are windows; the rest is painted.
+inline constexpr TwipsRect kMessageBox{270, 810, 6825, 1215};
+inline constexpr TwipsRect kReplyBox{390, 2340, 6585, 645};
+inline constexpr TwipsRect kCloseButton{6375, 0, 1005, 600};
+inline constexpr TwipsRect kSendButton{270, 3270, 6825, 660};
+// The reply box's white field and its border line.
+inline constexpr TwipsRect kReplyBorder{270, 2235, 6825, 825};
+// The sender's name, centred on the title bar; a press on it starts a drag.
+inline constexpr TwipsRect kTitleLabel{0, 120, 7380, 360};
+inline constexpr TwipsRect kTitleBar{0, 0, 7380, 600};
 
 inline constexpr int kWindowWidthTwips = 7380;
 inline constexpr int kWindowHeightTwips = 4215;
 inline constexpr int kTwipsPerInch = 1440;
-
-inline constexpr wchar_t kCaption[] = L"Tornavel - Mensaje";
-inline constexpr wchar_t kTitlePlaceholder[] = L"<NombreRemitente>";
-inline constexpr wchar_t kSendCaption[] = L"Enviar respuesta y cerrar";
 
 inline constexpr COLORREF kWindowBack = RGB(249, 249, 249);
 inline constexpr COLORREF kWindowFore = RGB(53, 53, 53);
@@ -71,7 +41,6 @@ inline constexpr COLORREF kCloseBack = RGB(85, 85, 85);
 inline constexpr COLORREF kCloseHoverBack = RGB(217, 0, 0);
 inline constexpr COLORREF kSendBack = RGB(0, 128, 204);
 inline constexpr COLORREF kButtonText = RGB(255, 255, 255);
-inline constexpr COLORREF kPictureMask = RGB(192, 192, 192);
 
 struct FontDesign {
     const wchar_t* family;

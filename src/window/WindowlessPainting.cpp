@@ -34,4 +34,24 @@ void PaintLabel(HDC dc, const RECT& rect, const std::wstring& text, HFONT font, 
     ::RestoreDC(dc, saved);
 }
 
+void PaintCloseGlyph(HDC dc, const RECT& rect, COLORREF colour, int dpi) {
+    const auto scaled = [dpi](int pixels) { return ::MulDiv(pixels, dpi, 96); };
+    const int size = scaled(24);
+    const int left = rect.left + (rect.right - rect.left - size) / 2;
+    const int top = rect.top + (rect.bottom - rect.top - size) / 2;
+    const int first = scaled(4);
+    const int last = scaled(20) - 1;  // the last pixel of each diagonal
+    const int width = std::max(1, scaled(1));
+    // One square of `width` pixels a step: the same pixels at any dpi as a
+    // pen of that width would give, without the pen's rounded ends.
+    UniqueBrush brush(::CreateSolidBrush(colour));
+    for (int step = 0; step <= last - first; ++step) {
+        const int x = left + first + step;
+        const RECT down{x, top + first + step, x + width, top + first + step + width};
+        const RECT up{x, top + last - step, x + width, top + last - step + width};
+        ::FillRect(dc, &down, brush.Get());
+        ::FillRect(dc, &up, brush.Get());
+    }
+}
+
 }  // namespace tornavel

@@ -20,4 +20,8 @@ void PaintShape(HDC dc, const RECT& rect, const ShapeLook& look);
 // wrapped at word breaks, clipped to its rectangle; "&" is shown as typed.
 void PaintLabel(HDC dc, const RECT& rect, const std::wstring& text, HFONT font, COLORREF colour);
 
+// The close button's cross: two diagonals from (4, 4) to (19, 19) of a 24-pixel
+// square at 96 dpi, scaled to `dpi` and centred in `rect`.
+void PaintCloseGlyph(HDC dc, const RECT& rect, COLORREF colour, int dpi);
+
 }  // namespace tornavel

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/RuntimeError.h"
+#include "core/SystemTexts.h"
 
 namespace tornavel {
 namespace {
@@ -20,9 +21,9 @@ TEST(ReplyDatagram, ReferenceExample) {
     const std::int32_t id = MakeReplyId(time, 42);
     EXPECT_EQ(id, 14050942);
     const std::wstring reply = TrimBlanks(L"  Voy  ");
-    EXPECT_EQ(ComposeReplyDatagram(kFirstReplyToken, ExampleRecord(), id, reply, TimeStamp(time)),
+    EXPECT_EQ(ComposeReplyDatagram(texts::kFirstReplyToken, ExampleRecord(), id, reply, TimeStamp(time)),
               L"MSG-ENVIAR\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM");
-    EXPECT_EQ(ComposeReplyDatagram(kSecondReplyToken, ExampleRecord(), id, reply, TimeStamp(time)),
+    EXPECT_EQ(ComposeReplyDatagram(texts::kSecondReplyToken, ExampleRecord(), id, reply, TimeStamp(time)),
               L"MSG-ENVIADO_"
               L"KORVexe\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM");
 }
@@ -70,12 +71,12 @@ TEST(ReplyDatagram, TrimsOnlyTheBlankCharacter) {
 
 TEST(ReplyDatagram, ReplyTextGoesOutUnchanged) {
     const std::wstring datagram =
-        ComposeReplyDatagram(kFirstReplyToken, ExampleRecord(), 1, L"a\u00B6b\r\nc", L"12:00 AM");
+        ComposeReplyDatagram(texts::kFirstReplyToken, ExampleRecord(), 1, L"a\u00B6b\r\nc", L"12:00 AM");
     EXPECT_EQ(SplitFields(datagram).size(), 9u) << "a typed \u00B6 splits the reply in two";
     EXPECT_NE(datagram.find(L"a\u00B6b\r\nc"), std::wstring::npos);
 
     const std::wstring blank =
-        ComposeReplyDatagram(kFirstReplyToken, ExampleRecord(), 1, L"", L"x");
+        ComposeReplyDatagram(texts::kFirstReplyToken, ExampleRecord(), 1, L"", L"x");
     EXPECT_NE(blank.find(L"\u00B6\u00B6x"), std::wstring::npos)
         << "an empty reply leaves an empty piece";
 }
@@ -85,7 +86,7 @@ TEST(ReplyDatagram, NeedsTenFieldsAndIgnoresTheRest) {
         std::vector<std::wstring> fields(count, L"f");
         const FieldRecord record(fields);
         try {
-            (void)ComposeReplyDatagram(kFirstReplyToken, record, 1, L"r", L"s");
+            (void)ComposeReplyDatagram(texts::kFirstReplyToken, record, 1, L"r", L"s");
             ADD_FAILURE() << count << " fields built a datagram";
         } catch (const RuntimeError& e) {
             EXPECT_EQ(e.Number(), 9);

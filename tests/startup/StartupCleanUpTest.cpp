@@ -1,19 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "TempFolder.h"
-#include "controls/TextFileReader.h"
 #include "core/HandoffPath.h"
-#include "startup/APLmMain.h"
 #include "startup/ApplicationDirectory.h"
-#include "window/APLwAPP.h"
+#include "startup/HandoffFile.h"
+#include "startup/Startup.h"
 
 namespace tornavel {
 namespace {
 
-// This test program carries none of the program's resources: its image list
-// has no "curHand" picture, so loading the window fails inside the start-up,
-// as a broken build would.
-TEST(StartupCleanUp, FailureWhileLoadingTheWindowDeletesTheFileAndUnloadsIt) {
+// This test program carries none of the program's resources: it has no hand
+// pointer, so loading the window fails inside the start-up, as a broken build
+// would.
+TEST(StartupCleanUp, FailureWhileLoadingTheWindowDeletesTheFileAndDestroysIt) {
     const std::wstring path = ComposeHandoffPath(ApplicationDirectory());
     ASSERT_FALSE(OrdinaryFileExists(path)) << "a hand-off file is in the way";
     testing::WriteBytes(path,
@@ -25,9 +24,15 @@ TEST(StartupCleanUp, FailureWhileLoadingTheWindowDeletesTheFileAndUnloadsIt) {
                         "5\xB6"
                         "Hola");
 
-    APLmMain();
+    std::optional<MessageWindow> window;
+    bool called = false;
+    const std::optional<FieldRecord> record =
+        StartUp(window, {[&](std::wstring_view) { called = true; }, [&] { called = true; }});
 
-    EXPECT_FALSE(APLwAPP::IsLoaded()) << "the window was unloaded, never shown";
+    EXPECT_FALSE(record.has_value());
+    EXPECT_FALSE(window.has_value()) << "the window was destroyed, never shown";
+    EXPECT_FALSE(::FindWindowW(nullptr, L"Tornavel - Mensaje")) << "no window is left";
+    EXPECT_FALSE(called);
     EXPECT_FALSE(OrdinaryFileExists(path)) << "the file was deleted";
     ::DeleteFileW(path.c_str());
 }

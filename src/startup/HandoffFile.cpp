@@ -1,9 +1,10 @@
-#include "controls/TextFileReader.h"
+#include "startup/HandoffFile.h"
 
 #include <algorithm>
 #include <string_view>
 
 #include "core/RuntimeError.h"
+#include "core/SystemTexts.h"
 #include "util/CodePage.h"
 #include "util/SystemMessage.h"
 
@@ -32,7 +33,7 @@ RuntimeError FileError(DWORD code) {
     if (code == ERROR_ACCESS_DENIED || code == ERROR_SHARING_VIOLATION ||
         code == ERROR_LOCK_VIOLATION)
         number = kErrPermissionDenied;
-    return RuntimeError(number, SystemErrorText(code), kApplicationName);
+    return RuntimeError(number, SystemErrorText(code), texts::kApplicationName);
 }
 
 enum class Encoding { kAnsi, kUtf16LittleEndian, kUtf16BigEndian };

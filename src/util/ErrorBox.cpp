@@ -1,4 +1,4 @@
-#include "reply/ErrorReportBox.h"
+#include "util/ErrorBox.h"
 
 #include <exception>
 #include <new>
@@ -6,6 +6,7 @@
 
 #include "core/ErrorReportText.h"
 #include "core/RuntimeError.h"
+#include "core/SystemTexts.h"
 #include "util/CodePage.h"
 #include "util/Win32.h"
 
@@ -23,25 +24,25 @@ RuntimeError CurrentFailureAsRuntimeError() {
     } catch (const RuntimeError& e) {
         return e;
     } catch (const std::bad_alloc&) {
-        return RuntimeError(kErrOutOfMemory, L"Memoria insuficiente", kApplicationName);
+        return RuntimeError(kErrOutOfMemory, L"Memoria insuficiente", texts::kApplicationName);
     } catch (const std::exception& e) {
         return RuntimeError(kErrInternal, L"Error interno: " + AnsiToWide(e.what()),
-                            kApplicationName);
+                            texts::kApplicationName);
     } catch (...) {
-        return RuntimeError(kErrInternal, L"Error interno", kApplicationName);
+        return RuntimeError(kErrInternal, L"Error interno", texts::kApplicationName);
     }
 }
 
-void ErrorReportBox(const RuntimeError& error, std::wstring_view location,
+void ShowErrorBox(const RuntimeError& error, std::wstring_view location,
                     std::wstring_view detail) {
     const std::wstring text =
         ComposeErrorReport(error.Number(), error.Description(), error.Source(), location, detail);
     // Owned by the active window, so a top-most pop-up cannot hide it.
-    ::MessageBoxW(::GetActiveWindow(), text.c_str(), kErrorReportTitle, MB_OK);
+    ::MessageBoxW(::GetActiveWindow(), text.c_str(), texts::kErrorBoxTitle, MB_OK);
 }
 
-void ErrorReportBoxForCurrentFailure(std::wstring_view location, std::wstring_view detail) {
-    ErrorReportBox(CurrentFailureAsRuntimeError(), location, detail);
+void ShowErrorBoxForCurrentFailure(std::wstring_view location, std::wstring_view detail) {
+    ShowErrorBox(CurrentFailureAsRuntimeError(), location, detail);
 }
 
 }  // namespace tornavel

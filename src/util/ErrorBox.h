@@ -8,7 +8,7 @@ namespace tornavel {
 
 // Shows the program's standard error box for `error`, modal, OK only, no icon,
 // and returns when the user has dismissed it.
-void ErrorReportBox(const RuntimeError& error, std::wstring_view location,
+void ShowErrorBox(const RuntimeError& error, std::wstring_view location,
                     std::wstring_view detail);
 
 // The failure being handled now (call it inside a catch block) as a run-time
@@ -17,6 +17,6 @@ void ErrorReportBox(const RuntimeError& error, std::wstring_view location,
 RuntimeError CurrentFailureAsRuntimeError();
 
 // The box for the failure being handled now.
-void ErrorReportBoxForCurrentFailure(std::wstring_view location, std::wstring_view detail);
+void ShowErrorBoxForCurrentFailure(std::wstring_view location, std::wstring_view detail);
 
 }  // namespace tornavel

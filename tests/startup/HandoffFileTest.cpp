@@ -1,4 +1,4 @@
-#include "controls/TextFileReader.h"
+#include "startup/HandoffFile.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ std::wstring FirstLineOf(const std::wstring& path) {
     return line;
 }
 
-class TextFileReader : public ::testing::Test {
+class HandoffFile : public ::testing::Test {
   protected:
     void SetUp() override {
         // The byte expectations below are those of code page 1252.
@@ -30,7 +30,7 @@ class TextFileReader : public ::testing::Test {
     std::wstring file_ = folder_.File(L"open.zelbarqin");
 };
 
-TEST_F(TextFileReader, OrdinaryFileExistsOnlyForPlainFiles) {
+TEST_F(HandoffFile, OrdinaryFileExistsOnlyForPlainFiles) {
     EXPECT_FALSE(OrdinaryFileExists(file_)) << "no file yet";
 
     WriteBytes(file_, "x");
@@ -48,7 +48,7 @@ TEST_F(TextFileReader, OrdinaryFileExistsOnlyForPlainFiles) {
     EXPECT_FALSE(OrdinaryFileExists(file_)) << "a directory of that name counts as absent";
 }
 
-TEST_F(TextFileReader, ReadsTheFirstLineOnly) {
+TEST_F(HandoffFile, ReadsTheFirstLineOnly) {
     struct Case {
         std::string bytes;
         std::wstring line;
@@ -87,7 +87,7 @@ TEST_F(TextFileReader, ReadsTheFirstLineOnly) {
     }
 }
 
-TEST_F(TextFileReader, FileWithoutCharactersFailsAtTheRead) {
+TEST_F(HandoffFile, FileWithoutCharactersFailsAtTheRead) {
     for (std::string_view bytes : {std::string_view(""), std::string_view("\xFF\xFE")}) {
         WriteBytes(file_, bytes);
         TextStream stream = TextStream::OpenForReading(file_);
@@ -102,7 +102,7 @@ TEST_F(TextFileReader, FileWithoutCharactersFailsAtTheRead) {
     }
 }
 
-TEST_F(TextFileReader, HugeFirstLineIsReadWhole) {
+TEST_F(HandoffFile, HugeFirstLineIsReadWhole) {
     std::string line(10'000'000, 'x');
     for (std::size_t i = 0; i < line.size(); i += 1000) line[i] = '\xB6';
     WriteBytes(file_, line + "\r\nsegunda");
@@ -113,7 +113,7 @@ TEST_F(TextFileReader, HugeFirstLineIsReadWhole) {
     EXPECT_EQ(read.back(), L'x');
 }
 
-TEST_F(TextFileReader, LineBreakAtABlockBoundary) {
+TEST_F(HandoffFile, LineBreakAtABlockBoundary) {
     // The reader takes 64 KiB at a time; put the break on either side of it.
     for (std::size_t length : {65535u, 65536u, 65537u}) {
         WriteBytes(file_, std::string(length, 'a') + "\r\nb");
@@ -121,7 +121,7 @@ TEST_F(TextFileReader, LineBreakAtABlockBoundary) {
     }
 }
 
-TEST_F(TextFileReader, FileHeldWithoutSharingFailsToOpenAndCannotBeDeleted) {
+TEST_F(HandoffFile, FileHeldWithoutSharingFailsToOpenAndCannotBeDeleted) {
     WriteBytes(file_,
                "a\xB6"
                "b");
@@ -134,7 +134,7 @@ TEST_F(TextFileReader, FileHeldWithoutSharingFailsToOpenAndCannotBeDeleted) {
     EXPECT_EQ(FirstLineOf(file_), L"a\u00B6b");
 }
 
-TEST_F(TextFileReader, MissingFileFailsToOpen) {
+TEST_F(HandoffFile, MissingFileFailsToOpen) {
     try {
         (void)TextStream::OpenForReading(file_);
         FAIL() << "opened a missing file";

@@ -1,14 +1,12 @@
-#include "reply/APLmFunciones.h"
+#include "reply/ReplySender.h"
 
 #include <random>
 
-#include "controls/DatagramSocket.h"
 #include "core/RuntimeError.h"
+#include "core/SystemTexts.h"
 #include "core/TextToInteger.h"
-#include "reply/ErrorReportBox.h"
-#include "startup/APLmDeclaraciones.h"
+#include "util/ErrorBox.h"
 #include "util/Win32.h"
-#include "window/APLwAPP.h"
 
 namespace tornavel {
 namespace {
@@ -31,8 +29,8 @@ float ClockSeededRandom() {
 
 }  // namespace
 
-void SendReplyWith(std::wstring_view reply, const ReplyContext& context) {
-    std::wstring datagram;  // the ReplyDatagram: what the error box shows
+void SendReplyDatagrams(std::wstring_view reply, const ReplyContext& context) {
+    std::wstring datagram;  // the one being sent: what the error box shows
     try {
         const std::int32_t replyId = MakeReplyId(context.time, RandomPart(context.random));
         const std::wstring trimmed = TrimBlanks(reply);
@@ -40,28 +38,30 @@ void SendReplyWith(std::wstring_view reply, const ReplyContext& context) {
         const FieldRecord& record = context.record;
         DatagramSocket& socket = context.socket;
 
-        datagram = ComposeReplyDatagram(kFirstReplyToken, record, replyId, trimmed, stamp);
+        datagram = ComposeReplyDatagram(texts::kFirstReplyToken, record, replyId, trimmed, stamp);
         socket.SetRemoteHost(record.Field(2));
         socket.SetRemotePort(TextToInteger(record.Field(3)));
         socket.SendData(datagram);
 
-        datagram = ComposeReplyDatagram(kSecondReplyToken, record, replyId, trimmed, stamp);
+        datagram = ComposeReplyDatagram(texts::kSecondReplyToken, record, replyId, trimmed, stamp);
         socket.SetRemoteHost(record.Field(8));
         socket.SetRemotePort(TextToInteger(record.Field(9)));
         socket.SendData(datagram);
     } catch (...) {
-        context.reportFailure(CurrentFailureAsRuntimeError(), kSendReplyLocation, datagram);
+        context.reportFailure(CurrentFailureAsRuntimeError(), texts::kSendReplyLocation, datagram);
     }
 }
 
-void SendReply(std::wstring reply) {
-    APLwAPP& window = APLwAPP::Instance();
-    const TimeOfDay time = LocalTimeOfDay();
-    const float random = ClockSeededRandom();
-    SendReplyWith(reply,
-                  {HandoffRecord, window.MensajeriaWSK_SEND(), time, random,
-                   [](const RuntimeError& error, std::wstring_view location,
-                      std::wstring_view detail) { ErrorReportBox(error, location, detail); }});
+ReplySender::ReplySender(FieldRecord record)
+    : record_(std::move(record)), socket_(texts::kSocketName) {
+    // Errors the socket notices on its own are not shown.
+    socket_.OnError([](DatagramSocket::ErrorEvent& event) { event.cancelDisplay = true; });
+}
+
+void ReplySender::Send(std::wstring_view reply) {
+    SendReplyDatagrams(reply, {record_, socket_, LocalTimeOfDay(), ClockSeededRandom(),
+                               [](const RuntimeError& error, std::wstring_view location,
+                                  std::wstring_view detail) { ShowErrorBox(error, location, detail); }});
 }
 
 }  // namespace tornavel

@@ -1,15 +1,12 @@
-#include "startup/APLmMain.h"
+#include "startup/Startup.h"
 
-#include <optional>
 #include <stdexcept>
 #include <string>
 
-#include "controls/TextFileReader.h"
 #include "core/HandoffPath.h"
 #include "core/MessageText.h"
-#include "startup/APLmDeclaraciones.h"
 #include "startup/ApplicationDirectory.h"
-#include "window/APLwAPP.h"
+#include "startup/HandoffFile.h"
 
 namespace tornavel {
 namespace {
@@ -23,7 +20,8 @@ void IgnoringErrors(Step step) noexcept {
     }
 }
 
-void CleanUp(const std::wstring& path, std::optional<TextStream>& stream) noexcept {
+void CleanUp(const std::wstring& path, std::optional<TextStream>& stream,
+             std::optional<MessageWindow>& window) noexcept {
     // Closing first is what lets a file that failed to read be deleted.
     IgnoringErrors([&] {
         if (!stream) throw std::logic_error("no stream");
@@ -32,37 +30,42 @@ void CleanUp(const std::wstring& path, std::optional<TextStream>& stream) noexce
     IgnoringErrors([&] {
         if (OrdinaryFileExists(path)) DeleteTextFile(path);
     });
-    APLwAPP::Unload();
+    window.reset();
 }
 
 }  // namespace
 
-void APLmMain() {
+std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window,
+                                   const MessageWindow::Callbacks& callbacks) {
     std::wstring path;
     std::optional<TextStream> stream;
     try {
         path = ComposeHandoffPath(ApplicationDirectory());
-        if (!OrdinaryFileExists(path)) return;
+        if (!OrdinaryFileExists(path)) return std::nullopt;
 
         stream.emplace(TextStream::OpenForReading(path));
         const std::wstring firstLine = stream->ReadFirstLine();
         stream->Close();
         stream.reset();
-        if (firstLine.empty()) return;
+        if (firstLine.empty()) return std::nullopt;
 
-        HandoffRecord.Assign(firstLine);
+        FieldRecord record;
+        record.Assign(firstLine);
 
-        // The first use of the window creates and loads it, before field 1 is read.
-        APLwAPP& window = APLwAPP::Instance();
-        window.SetTitle(HandoffRecord.Field(1));
-        window.SetMessage(ClipForDisplay(ExpandEnterTokens(HandoffRecord.Field(6))));
-        window.Show();
+        // The window is created and loaded before field 1 is read.
+        window.emplace(callbacks);
+        window->Load();
+        window->SetTitle(record.Field(1));
+        window->SetMessage(ClipForDisplay(ExpandEnterTokens(record.Field(6))));
+        window->Show();
         // Above every window that is not top-most, without taking the activation.
         constexpr UINT kTopMostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
         static_assert(kTopMostFlags == 0x53);
-        ::SetWindowPos(window.Handle(), HWND_TOPMOST, 0, 0, 0, 0, kTopMostFlags);
+        ::SetWindowPos(window->Handle(), HWND_TOPMOST, 0, 0, 0, 0, kTopMostFlags);
+        return record;
     } catch (...) {
-        CleanUp(path, stream);
+        CleanUp(path, stream, window);
+        return std::nullopt;
     }
 }
 

@@ -1,4 +1,4 @@
-#include "util/TIVUTLmFunciones.h"
+#include "util/WindowIcons.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,51 @@
+#pragma once
+
+// The fixed texts that a person or the peer program sees, gathered here so that
+// one search finds them all. They are the product's own names and words, kept
+// exactly as its other programs and its users know them; nothing else in the
+// code uses these names.
+
+#include <string_view>
+
+namespace tornavel::texts {
+
+// The hand-off file's name, beside the exe; the peer writes it.
+inline constexpr wchar_t kHandoffFileName[] = L"open.zelbarqin";
+
+// The message window's caption: the taskbar shows it, and the peer and tools
+// find the window by it.
+inline constexpr wchar_t kWindowCaption[] = L"Tornavel - Mensaje";
+// The title label's text until the sender's name is set.
+inline constexpr wchar_t kTitlePlaceholder[] = L"<NombreRemitente>";
+// The send button's caption.
+inline constexpr wchar_t kSendCaption[] = L"Enviar respuesta y cerrar";
+
+// The first piece of each reply datagram, as the peer tells them apart.
+inline constexpr wchar_t kFirstReplyToken[] = L"MSG-ENVIAR";
+inline constexpr wchar_t kSecondReplyToken[] = L"MSG-ENVIADO_KORVexe";
+
+// The source of every run-time error our own code raises ("Fuente:" line of
+// the error box).
+inline constexpr wchar_t kApplicationName[] = L"TornavelMensaje";
+
+// The error box's caption.
+inline constexpr wchar_t kErrorBoxTitle[] = L"Ha ocurrido un error";
+// The error box's location line when sending the reply fails.
+inline constexpr wchar_t kSendReplyLocation[] =
+    L"Ventana: TIVwAPL        Proceso : proMensajes_Mensaje_proEnviar";
+// The error box's location line for a failure that escapes one of the message
+// window's handlers; the handler's name follows.
+inline constexpr wchar_t kWindowLocationPrefix[] = L"Ventana: APLwAPP        Proceso : ";
+
+// The handler names that end the location line above, one for each place
+// where a failure can escape.
+inline constexpr std::wstring_view kKeyHandlerName = L"Form_KeyPress";
+inline constexpr std::wstring_view kWindowHandlerName = L"APLwAPP";
+inline constexpr std::wstring_view kButtonHandlerName = L"FlatButton";
+inline constexpr std::wstring_view kSocketErrorHandlerName = L"MensajeriaWSK_SEND_Error";
+
+// The reply socket's name: the "Fuente:" of the errors it raises, and the
+// caption of the box it shows itself for an error nobody handled.
+inline constexpr wchar_t kSocketName[] = L"MensajeriaWSK_SEND";
+
+}  // namespace tornavel::texts

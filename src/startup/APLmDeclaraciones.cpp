@@ -1,7 +1,0 @@
-#include "startup/APLmDeclaraciones.h"
-
-namespace tornavel {
-
-FieldRecord HandoffRecord;
-
-}  // namespace tornavel

@@ -1,0 +1,38 @@
+#include "util/WindowIcons.h"
+
+#include "util/CodePage.h"
+
+namespace tornavel {
+namespace {
+
+HANDLE LoadSharedIcon(const std::string& name, int cx, int cy) {
+    return ::LoadImageA(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON, cx, cy,
+                        LR_SHARED);
+}
+
+}  // namespace
+
+void SetWindowIcons(HWND window, const std::wstring& resourceName, bool alsoOwner) {
+    HWND owner = window;
+    if (alsoOwner) {
+        for (HWND current = window; current != nullptr;) {
+            current = ::GetWindow(current, GW_OWNER);
+            if (current != nullptr) owner = current;
+        }
+    }
+    const std::string name = WideToAnsi(resourceName);
+
+    const int bigCx = ::GetSystemMetrics(SM_CXICON);
+    const int bigCy = ::GetSystemMetrics(SM_CYICON);
+    const auto bigIcon = reinterpret_cast<LPARAM>(LoadSharedIcon(name, bigCx, bigCy));
+    if (alsoOwner) ::SendMessageA(owner, WM_SETICON, ICON_BIG, bigIcon);
+    ::SendMessageA(window, WM_SETICON, ICON_BIG, bigIcon);
+
+    const int smallCx = ::GetSystemMetrics(SM_CXSMICON);
+    const int smallCy = ::GetSystemMetrics(SM_CYSMICON);
+    const auto smallIcon = reinterpret_cast<LPARAM>(LoadSharedIcon(name, smallCx, smallCy));
+    if (alsoOwner) ::SendMessageA(owner, WM_SETICON, ICON_SMALL, smallIcon);
+    ::SendMessageA(window, WM_SETICON, ICON_SMALL, smallIcon);
+}
+
+}  // namespace tornavel
