@@ -3,6 +3,7 @@
 
 #include "core/SystemTexts.h"
 #include "reply/ReplySender.h"
+#include "startup/ProcessHardening.h"
 #include "startup/Startup.h"
 #include "util/ErrorBox.h"
 #include "util/HandlerGuard.h"
@@ -28,6 +29,7 @@ void ReportAndEnd(std::wstring_view where) noexcept {
 // The composition root: owns the window and the reply sender for the whole run.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace tornavel;
+    HardenProcess();
     SetFailureHandler(&ReportAndEnd);
 
     std::optional<MessageWindow> window;

@@ -6,57 +6,38 @@ namespace tornavel {
 namespace {
 
 TEST(ExpandEnterTokens, TurnsEachExactTokenIntoCrLf) {
-    struct Case {
-        const wchar_t* field;
-        const wchar_t* shown;
-    };
-    const Case cases[] = {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L"", L""},
-        {L"Hola", L"Hola"},
         {L"{ENTER}", L"\r\n"},
-        {L"Hola{ENTER}Adi\u00F3s", L"Hola\r\nAdi\u00F3s"},
-        {L"a{ENTER}{ENTER}b", L"a\r\n\r\nb"},
         {L"{ENTER}a{ENTER}", L"\r\na\r\n"},
+        {L"a{ENTER}{ENTER}b", L"a\r\n\r\nb"},
+        {L"Hola{ENTER}Adi\u00F3s", L"Hola\r\nAdi\u00F3s"},
         // Other letter cases and broken tokens stay as typed.
         {L"{enter}{Enter}{ENTER", L"{enter}{Enter}{ENTER"},
         {L"{{ENTER}}", L"{\r\n}"},
         {L"ENTER}", L"ENTER}"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ExpandEnterTokens(c.field), c.shown)
-            << "field: " << ::testing::PrintToString(std::wstring(c.field));
-    }
+    for (const auto& [field, shown] : cases)
+        EXPECT_EQ(ExpandEnterTokens(field), shown) << ::testing::PrintToString(std::wstring(field));
 }
 
-TEST(ExpandEnterTokens, LongMessageOfTokens) {
-    std::wstring field;
-    for (int i = 0; i < 200'000; ++i) field += L"{ENTER}";
-    const std::wstring shown = ExpandEnterTokens(field);
-    EXPECT_EQ(shown.size(), 400'000u);
-    EXPECT_EQ(shown.find_first_not_of(L"\r\n"), std::wstring::npos);
-}
-
-TEST(ClipForDisplay, ShortMessagesStayWhole) {
-    const std::wstring exact(kMostShownMessageChars, L'a');
-    EXPECT_EQ(ClipForDisplay(exact), exact);
-    EXPECT_EQ(ClipForDisplay(L""), L"");
-}
-
-TEST(ClipForDisplay, LongMessagesAreCutWithAnEllipsis) {
-    const std::wstring shown = ClipForDisplay(std::wstring(1'000'000, L'm'));
-    ASSERT_EQ(shown.size(), kMostShownMessageChars + 1);
-    EXPECT_EQ(shown.back(), L'\u2026');
-    EXPECT_EQ(shown[kMostShownMessageChars - 1], L'm');
-}
-
-TEST(ClipForDisplay, NeverSplitsALineBreakOrASurrogatePair) {
-    std::wstring crlf(kMostShownMessageChars - 1, L'a');
-    crlf += L"\r\nmore";
-    EXPECT_EQ(ClipForDisplay(crlf), std::wstring(kMostShownMessageChars - 1, L'a') + L"\u2026");
-
-    std::wstring pair(kMostShownMessageChars - 1, L'a');
-    pair += L"\xD83D\xDE00more";  // U+1F600 as UTF-16
-    EXPECT_EQ(ClipForDisplay(pair), std::wstring(kMostShownMessageChars - 1, L'a') + L"\u2026");
+TEST(ClipForDisplay, CutsLongMessagesWithAnEllipsisNeverInsideAPair) {
+    const std::size_t most = kMostShownMessageChars;
+    const std::wstring fill(most - 1, L'a');
+    const std::pair<std::wstring, std::wstring> cases[] = {
+        {L"", L""},
+        {fill + L"a", fill + L"a"},
+        {fill + L"ab", fill + L"a\u2026"},
+        // A CR LF pair or a surrogate pair (U+1F600) across the cut goes whole.
+        {fill + L"\r\nmore", fill + L"\u2026"},
+        {fill + L"\xD83D\xDE00more", fill + L"\u2026"},
+        {fill + L"\xDBFF\xDFFFmore", fill + L"\u2026"},
+        // A lone LF after the cut, or a CR before a character, is no pair.
+        {fill + L"a\nmore", fill + L"a\u2026"},
+        {fill + L"\rmore", fill + L"\r\u2026"},
+    };
+    for (const auto& [text, shown] : cases) EXPECT_EQ(ClipForDisplay(text), shown);
+    EXPECT_EQ(ClipForDisplay(std::wstring(1'000'000, L'm')).size(), most + 1);
 }
 
 }  // namespace

@@ -7,54 +7,73 @@
 namespace tornavel {
 namespace {
 
-int ErrorNumberOf(const wchar_t* text) {
+// The value, or the number of the error raised instead.
+struct Outcome {
+    std::int32_t value = 0;
+    std::int32_t error = 0;
+    bool operator==(const Outcome&) const = default;
+};
+void PrintTo(const Outcome& o, std::ostream* out) {
+    *out << (o.error != 0 ? "error " + std::to_string(o.error) : std::to_string(o.value));
+}
+
+Outcome Convert(std::wstring_view text) {
     try {
-        (void)TextToInteger(text);
+        return {TextToInteger(text), 0};
     } catch (const RuntimeError& e) {
-        return e.Number();
+        return {0, e.Number()};
     }
-    return 0;
 }
 
-TEST(TextToInteger, ReadsDecimalNumbers) {
-    struct Case {
-        const wchar_t* text;
-        std::int32_t value;
-    };
-    const Case cases[] = {
-        {L"5001", 5001},
-        {L"0", 0},
-        {L"0065535", 65535},
-        {L" 42\t", 42},
-        {L"+7", 7},
-        {L"-1", -1},
-        {L"2147483647", 2147483647},
-        {L"-2147483648", std::numeric_limits<std::int32_t>::min()},
+constexpr Outcome Value(std::int32_t v) { return {v, 0}; }
+constexpr Outcome kTypeMismatch{0, 13};
+constexpr Outcome kOverflow{0, 6};
+
+TEST(TextToInteger, ReadsDecimalsAndRaises13ForNoNumberAnd6OutsideTheRange) {
+    const std::pair<std::wstring_view, Outcome> cases[] = {
+        // Nothing, blanks, signs and points alone.
+        {L"", kTypeMismatch},
+        {L" ", kTypeMismatch},
+        {L"-", kTypeMismatch},
+        {L"+", kTypeMismatch},
+        {L".", kTypeMismatch},
+        {L"--1", kTypeMismatch},
+        // Blanks around, a sign, leading zeros.
+        {L" 42\t", Value(42)},
+        {L"+7", Value(7)},
+        {L"-1", Value(-1)},
+        {L"0065535", Value(65535)},
+        {L"0", Value(0)},
         // Fractions round half to even.
-        {L"2.5", 2},
-        {L"3.5", 4},
-        {L"2.51", 3},
-        {L"2.4999", 2},
-        {L".5", 0},
-        {L"7.", 7},
-        {L"-2.5", -2},
+        {L"2.5", Value(2)},
+        {L"3.5", Value(4)},
+        {L"2.51", Value(3)},
+        {L"2.4999", Value(2)},
+        {L"2.50", Value(2)},
+        {L".5", Value(0)},
+        {L"7.", Value(7)},
+        {L"-2.5", Value(-2)},
+        // The edges of the 32-bit range, and long digit runs.
+        {L"2147483647", Value(2147483647)},
+        {L"-2147483648", Value(std::numeric_limits<std::int32_t>::min())},
+        {L"2147483648", kOverflow},
+        {L"-2147483649", kOverflow},
+        {L"2147483647.5", kOverflow},
+        {L"-2147483648.51", kOverflow},
+        {L"99999999999999999999999999", kOverflow},
+        // Anything else in the text.
+        {L"abc", kTypeMismatch},
+        {L"50a1", kTypeMismatch},
+        {L"1 2", kTypeMismatch},
+        {L"1,000", kTypeMismatch},
+        {L"0x10", kTypeMismatch},
+        {L"\u0661", kTypeMismatch},
+        // A view ends where it says, whatever follows it in memory.
+        {std::wstring_view(L"7.5", 1), Value(7)},
+        {std::wstring_view(L"2.59", 3), Value(2)},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(TextToInteger(c.text), c.value) << ::testing::PrintToString(std::wstring(c.text));
-}
-
-TEST(TextToInteger, TextThatIsNoNumberIsError13) {
-    for (const wchar_t* text : {L"", L" ", L"abc", L"50a1", L"-", L"+", L".", L"1 2", L"1,000",
-                                L"--1", L"0x10", L"\u0661"}) {
-        EXPECT_EQ(ErrorNumberOf(text), 13) << ::testing::PrintToString(std::wstring(text));
-    }
-}
-
-TEST(TextToInteger, NumberOutsideThe32BitRangeIsError6) {
-    for (const wchar_t* text : {L"2147483648", L"-2147483649", L"99999999999999999999999999",
-                                L"2147483647.5", L"-2147483648.51"}) {
-        EXPECT_EQ(ErrorNumberOf(text), 6) << ::testing::PrintToString(std::wstring(text));
-    }
+    for (const auto& [text, outcome] : cases)
+        EXPECT_EQ(Convert(text), outcome) << ::testing::PrintToString(std::wstring(text));
 }
 
 }  // namespace

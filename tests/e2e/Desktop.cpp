@@ -8,12 +8,11 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
 
 #include <memory>
 #include <stdexcept>
-
-#include "Harness.h"
 
 namespace e2e {
 namespace {
@@ -29,38 +28,70 @@ DisplayPtr OpenDisplay() {
     return display;
 }
 
-}  // namespace
-
-unsigned long XWindowByName(const std::string& caption) {
-    const std::string out =
-        Capture("xdotool search --onlyvisible --name '^" + caption + "$' 2>/dev/null");
-    return out.empty() ? 0 : std::stoul(out);
+// The mapped child of the root window named `caption` (there is no window
+// manager, so Wine's top-level windows are the root's children), or 0.
+Window FindWindow(Display* display, const std::string& caption) {
+    Window root = 0;
+    Window parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    Window found = 0;
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+    for (unsigned int i = 0; i < count && found == 0; ++i) {
+        XWindowAttributes attributes{};
+        char* name = nullptr;
+        if (XGetWindowAttributes(display, children[i], &attributes) && attributes.map_state == IsViewable &&
+            XFetchName(display, children[i], &name) && name != nullptr) {
+            if (caption == name) found = children[i];
+        }
+        if (name != nullptr) XFree(name);
+    }
+    if (children != nullptr) XFree(children);
+    return found;
 }
 
-std::vector<Picture> WindowIcons(unsigned long xwindow) {
+}  // namespace
+
+Picture Screenshot() {
     DisplayPtr display = OpenDisplay();
-    const Atom property = XInternAtom(display.get(), "_NET_WM_ICON", False);
+    const Window root = DefaultRootWindow(display.get());
+    XWindowAttributes attributes{};
+    XGetWindowAttributes(display.get(), root, &attributes);
+    XImage* image = XGetImage(display.get(), root, 0, 0, static_cast<unsigned>(attributes.width),
+                              static_cast<unsigned>(attributes.height), AllPlanes, ZPixmap);
+    if (image == nullptr) throw std::runtime_error("no screenshot");
+    Picture shot{attributes.width, attributes.height, 0, 0, {}};
+    shot.argb.reserve(static_cast<std::size_t>(shot.width) * shot.height);
+    for (int y = 0; y < shot.height; ++y) {
+        for (int x = 0; x < shot.width; ++x)
+            shot.argb.push_back(0xFF000000u | static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF));
+    }
+    XDestroyImage(image);
+    return shot;
+}
+
+std::vector<Picture> WindowIcons(const std::string& caption) {
+    DisplayPtr display = OpenDisplay();
+    const Window window = FindWindow(display.get(), caption);
     Atom type = 0;
     int format = 0;
     unsigned long count = 0;
     unsigned long remaining = 0;
     unsigned char* data = nullptr;
     std::vector<Picture> icons;
-    if (XGetWindowProperty(display.get(), xwindow, property, 0, 1 << 24, False, XA_CARDINAL, &type,
-                           &format, &count, &remaining, &data) != Success ||
+    if (window == 0 ||
+        XGetWindowProperty(display.get(), window, XInternAtom(display.get(), "_NET_WM_ICON", False), 0,
+                           1 << 24, False, XA_CARDINAL, &type, &format, &count, &remaining, &data) != Success ||
         data == nullptr)
         return icons;
     // Format 32 comes as longs: width, height, then width * height ARGB values.
     const auto* values = reinterpret_cast<const unsigned long*>(data);
     for (unsigned long i = 0; i + 2 <= count;) {
-        Picture icon;
-        icon.width = static_cast<int>(values[i]);
-        icon.height = static_cast<int>(values[i + 1]);
+        Picture icon{static_cast<int>(values[i]), static_cast<int>(values[i + 1]), 0, 0, {}};
         i += 2;
         const unsigned long pixels = static_cast<unsigned long>(icon.width) * icon.height;
         if (i + pixels > count) break;
-        for (unsigned long p = 0; p < pixels; ++p)
-            icon.argb.push_back(static_cast<std::uint32_t>(values[i + p]));
+        for (unsigned long p = 0; p < pixels; ++p) icon.argb.push_back(static_cast<std::uint32_t>(values[i + p]));
         i += pixels;
         icons.push_back(std::move(icon));
     }
@@ -72,11 +103,7 @@ Picture CurrentCursor() {
     DisplayPtr display = OpenDisplay();
     XFixesCursorImage* image = XFixesGetCursorImage(display.get());
     if (image == nullptr) throw std::runtime_error("no cursor image");
-    Picture cursor;
-    cursor.width = image->width;
-    cursor.height = image->height;
-    cursor.hotX = image->xhot;
-    cursor.hotY = image->yhot;
+    Picture cursor{image->width, image->height, image->xhot, image->yhot, {}};
     for (int i = 0; i < cursor.width * cursor.height; ++i)
         cursor.argb.push_back(static_cast<std::uint32_t>(image->pixels[i]));
     XFree(image);

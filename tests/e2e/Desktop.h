@@ -1,7 +1,7 @@
 #pragma once
 
-// What the X display shows of the pop-up: its icons, the pointer's picture,
-// and a UDP receiver on loopback standing in for the peer.
+// What the X display shows of the pop-up (its pixels, icons and the pointer's
+// picture), and a UDP receiver on loopback standing in for the peer.
 
 #include <chrono>
 #include <cstdint>
@@ -11,7 +11,7 @@
 
 namespace e2e {
 
-// An ARGB picture as X keeps it for icons and cursors.
+// An ARGB picture: a screenshot, an icon or the pointer.
 struct Picture {
     int width = 0;
     int height = 0;
@@ -19,12 +19,14 @@ struct Picture {
     int hotY = 0;
     std::vector<std::uint32_t> argb;
     std::uint32_t At(int x, int y) const { return argb[static_cast<std::size_t>(y) * width + x]; }
+    // The colour at (x, y) as 0xRRGGBB.
+    std::uint32_t Rgb(int x, int y) const { return At(x, y) & 0xFFFFFF; }
 };
 
-// The X window that shows the Windows window of this caption, or 0.
-unsigned long XWindowByName(const std::string& caption);
-// The icons Wine put in the window's _NET_WM_ICON, from WM_SETICON.
-std::vector<Picture> WindowIcons(unsigned long xwindow);
+// The whole virtual display.
+Picture Screenshot();
+// The icons Wine put in _NET_WM_ICON of the window of this caption.
+std::vector<Picture> WindowIcons(const std::string& caption);
 // The pointer's picture now shown on the display.
 Picture CurrentCursor();
 

@@ -6,9 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <fstream>
-#include <memory>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -19,58 +18,63 @@
 extern char** environ;
 
 namespace e2e {
+namespace {
 
-fs::path WindowsBuildDir() { return TORNAVEL_WINDOWS_BUILD_DIR; }
 fs::path WineRun() { return fs::path(TORNAVEL_SOURCE_DIR) / "scripts" / "wine-run"; }
 
-std::string HandoffLine(const std::vector<std::string>& fields) {
-    std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i != 0) line += '\xB6';
-        line += fields[i];
+pid_t Spawn(const Args& argv, int stdoutFd, const Process::Options& options) {
+    std::vector<std::string> args = argv;
+    std::vector<char*> rawArgs;
+    for (std::string& a : args) rawArgs.push_back(a.data());
+    rawArgs.push_back(nullptr);
+    // Ours, then the inherited ones that ours do not replace.
+    std::vector<std::string> env = options.environment;
+    for (char** e = environ; *e != nullptr; ++e) {
+        const std::string_view inherited(*e);
+        const auto sameName = [&](const std::string& own) {
+            return inherited.substr(0, inherited.find('=') + 1) == own.substr(0, own.find('=') + 1);
+        };
+        if (std::none_of(options.environment.begin(), options.environment.end(), sameName))
+            env.emplace_back(inherited);
     }
-    return line;
-}
+    std::vector<char*> rawEnv;
+    for (std::string& e : env) rawEnv.push_back(e.data());
+    rawEnv.push_back(nullptr);
 
-WineProcess::WineProcess(const fs::path& exe, const std::vector<std::string>& args,
-                         const fs::path& stdoutFile) {
-    std::vector<std::string> argv{WineRun().string(), exe.string()};
-    argv.insert(argv.end(), args.begin(), args.end());
-    std::vector<char*> raw;
-    for (std::string& a : argv) raw.push_back(a.data());
-    raw.push_back(nullptr);
-
+    const auto output = [](const fs::path& file) {
+        return file.empty() ? std::string("/dev/null") : file.string();
+    };
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    const std::string out = stdoutFile.empty() ? "/dev/null" : stdoutFile.string();
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const int rc = posix_spawn(&pid_, raw[0], &actions, nullptr, raw.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) throw std::runtime_error("cannot start " + exe.string());
-}
-
-WineProcess::~WineProcess() { Kill(); }
-
-std::optional<int> WineProcess::WaitExit(std::chrono::milliseconds timeout) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!exitCode_) {
-        int status = 0;
-        const pid_t done = waitpid(pid_, &status, WNOHANG);
-        if (done == pid_) {
-            exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            break;
-        }
-        if (std::chrono::steady_clock::now() >= end) break;
-        std::this_thread::sleep_for(50ms);
+    if (stdoutFd >= 0) {
+        posix_spawn_file_actions_adddup2(&actions, stdoutFd, 1);
+    } else {
+        posix_spawn_file_actions_addopen(&actions, 1, output(options.stdoutFile).c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
     }
-    return exitCode_;
+    posix_spawn_file_actions_addopen(&actions, 2, output(options.stderrFile).c_str(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = -1;
+    const int rc = posix_spawnp(&pid, rawArgs[0], &actions, nullptr, rawArgs.data(), rawEnv.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);
+    return pid;
 }
 
-bool WineProcess::Running() { return !WaitExit(0ms); }
+}  // namespace
 
-void WineProcess::Kill() {
+fs::path WindowsBuildDir() { return TORNAVEL_WINDOWS_BUILD_DIR; }
+
+std::string HandoffLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) line += (i == 0 ? "" : "\xB6") + fields[i];
+    return line;
+}
+
+Process::Process(const Args& argv, const Options& options) : pid_(Spawn(argv, -1, options)) {}
+
+Process::~Process() {
     if (exitCode_ || pid_ <= 0) return;
     kill(pid_, SIGKILL);
     WaitExit(10s);
@@ -78,10 +82,52 @@ void WineProcess::Kill() {
     std::this_thread::sleep_for(200ms);
 }
 
+std::optional<int> Process::WaitExit(std::chrono::milliseconds timeout) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!exitCode_) {
+        int status = 0;
+        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+            exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        } else if (std::chrono::steady_clock::now() >= end) {
+            break;
+        } else {
+            std::this_thread::sleep_for(50ms);
+        }
+    }
+    return exitCode_;
+}
+
+std::string Capture(const Args& argv) {
+    int fds[2];
+    if (pipe(fds) != 0) throw std::runtime_error("no pipe");
+    const pid_t pid = Spawn(argv, fds[1], {});
+    close(fds[1]);
+    std::string out;
+    char buffer[65536];
+    ssize_t got = 0;
+    while ((got = read(fds[0], buffer, sizeof(buffer))) > 0) out.append(buffer, static_cast<std::size_t>(got));
+    close(fds[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return out;
+}
+
+std::string CaptureTool(const std::string& tool, const Args& args) {
+    Args argv{WineRun().string(), (WindowsBuildDir() / "tools" / tool).string()};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return Capture(argv);
+}
+
+void Xdotool(const Args& args) {
+    Args argv{"xdotool"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    Process xdotool(argv, {});
+    EXPECT_EQ(xdotool.WaitExit(30s), std::optional<int>(0)) << "xdotool " << args.at(0);
+}
+
 AppFolder::AppFolder() {
     std::random_device random;
-    path_ = fs::temp_directory_path() /
-            ("tornavel-e2e-" + std::to_string(getpid()) + "-" + std::to_string(random()));
+    path_ = fs::temp_directory_path() / ("tornavel-e2e-" + std::to_string(getpid()) + "-" + std::to_string(random()));
     fs::create_directories(path_);
     fs::copy_file(WindowsBuildDir() / "TornavelMensaje.exe", path_ / "TornavelMensaje.exe");
 }
@@ -103,53 +149,44 @@ std::optional<std::string> AppFolder::ReadHandoff() const {
     return bytes.str();
 }
 
-std::string AppFolder::WindowsPathOf(const fs::path& file) const {
-    std::string path = "Z:" + file.string();
-    for (char& c : path) {
-        if (c == '/') c = '\\';
+std::unique_ptr<Process> AppFolder::Start() const {
+    return std::make_unique<Process>(
+        Args{WineRun().string(), (path_ / "TornavelMensaje.exe").string()},
+        Process::Options{{}, path_.parent_path() / (path_.filename().string() + ".stderr"), {"WINEDEBUG=warn+seh"}});
+}
+
+std::vector<std::string> AppFolder::DebugLines() const {
+    std::ifstream in(path_.parent_path() / (path_.filename().string() + ".stderr"));
+    std::vector<std::string> lines;
+    const std::string marker = "OutputDebugStringA \"";
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t at = line.find(marker);
+        if (at != std::string::npos) lines.push_back(line.substr(at + marker.size()));
     }
-    return path;
+    return lines;
 }
 
-std::unique_ptr<WineProcess> AppFolder::Start() const {
-    return std::make_unique<WineProcess>(path_ / "TornavelMensaje.exe");
-}
-
-std::string Capture(const std::string& command) {
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe) throw std::runtime_error("cannot run " + command);
-    std::string out;
-    char buffer[65536];
-    std::size_t got = 0;
-    while ((got = fread(buffer, 1, sizeof(buffer), pipe.get())) > 0) out.append(buffer, got);
-    return out;
-}
-
-void Xdotool(const std::string& args) {
-    const std::string command = "xdotool " + args + " </dev/null >/dev/null 2>&1";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-}
-
-nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title,
-                     const std::string& className) {
-    std::string command = "'" + WineRun().string() + "' '" +
-                          (WindowsBuildDir() / "tools" / "probe.exe").string() + "' --wait " +
-                          std::to_string(wait.count()) + " --title '" + title + "'";
-    if (!className.empty()) command += " --class '" + className + "'";
-    const std::string out = Capture(command + " 2>/dev/null");
+nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title, const std::string& className) {
+    Args args{"--wait", std::to_string(wait.count()), "--title", title};
+    if (!className.empty()) args.insert(args.end(), {"--class", className});
+    const std::string out = CaptureTool("probe.exe", args);
     const std::size_t start = out.find('{');
     if (start == std::string::npos) return {{"found", false}, {"raw", out}};
     return nlohmann::json::parse(out.substr(start));
 }
 
+nlohmann::json WaitForWindow() {
+    nlohmann::json window = Probe(20s);
+    EXPECT_TRUE(window.value("found", false)) << "the pop-up did not show: " << window.dump();
+    return window;
+}
+
 namespace {
 
 void SetScreenDpi(int dpi) {
-    const std::string command = "'" + WineRun().string() +
-                                "' reg.exe add 'HKCU\\Control Panel\\Desktop' /v LogPixels "
-                                "/t REG_DWORD /d " +
-                                std::to_string(dpi) + " /f </dev/null >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0) throw std::runtime_error("cannot set the dpi");
+    const Args reg{WineRun().string(), "reg.exe", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels",
+                   "/t", "REG_DWORD", "/d", std::to_string(dpi), "/f"};
+    if (Process(reg, {}).WaitExit(60s) != std::optional<int>(0)) throw std::runtime_error("cannot set the dpi");
 }
 
 }  // namespace
@@ -162,45 +199,6 @@ ScopedScreenDpi::~ScopedScreenDpi() {
     } catch (const std::exception&) {
         ADD_FAILURE() << "the screen's dpi stays changed";
     }
-}
-
-nlohmann::json WaitForWindow() {
-    nlohmann::json window = Probe(20s);
-    EXPECT_TRUE(window.value("found", false)) << "the pop-up did not show: " << window.dump();
-    return window;
-}
-
-Screenshot Screenshot::Take() {
-    const std::string ppm = Capture("import -window root -depth 8 ppm:- 2>/dev/null");
-    Screenshot shot;
-    std::istringstream in(ppm);
-    std::string magic;
-    int maxValue = 0;
-    in >> magic >> shot.width_ >> shot.height_ >> maxValue;
-    in.get();
-    if (magic != "P6" || maxValue != 255) throw std::runtime_error("unexpected screenshot format");
-    const std::size_t offset = static_cast<std::size_t>(in.tellg());
-    shot.pixels_.assign(ppm.begin() + static_cast<std::ptrdiff_t>(offset), ppm.end());
-    if (shot.pixels_.size() < static_cast<std::size_t>(shot.width_) * shot.height_ * 3)
-        throw std::runtime_error("short screenshot");
-    return shot;
-}
-
-Rgb Screenshot::At(int x, int y) const {
-    const std::size_t i = (static_cast<std::size_t>(y) * width_ + x) * 3;
-    return {pixels_[i], pixels_[i + 1], pixels_[i + 2]};
-}
-
-void Screenshot::SavePng(const fs::path& file) const {
-    const std::string command = "convert ppm:- '" + file.string() + "'";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "w"), pclose);
-    std::fprintf(pipe.get(), "P6\n%d %d\n255\n", width_, height_);
-    std::fwrite(pixels_.data(), 1, pixels_.size(), pipe.get());
-}
-
-std::string ToString(const Rgb& c) {
-    return "(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) +
-           ")";
 }
 
 }  // namespace e2e

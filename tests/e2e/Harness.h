@@ -2,13 +2,13 @@
 
 // Drives the real Windows program under Wine on the virtual display, as a
 // person would: a hand-off file next to a copy of the exe, the window read
-// through the probe, screenshots, keystrokes and clicks.
+// through the probe, keystrokes and clicks through xdotool.
 
 #include <sys/types.h>
 
 #include <chrono>
-#include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,32 +19,43 @@ namespace e2e {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using Args = std::vector<std::string>;
 
-// Where the Windows build and the Wine wrapper are.
 fs::path WindowsBuildDir();
-fs::path WineRun();
 
 // Joins fields with the byte 0xB6, code page 1252's "¶".
 std::string HandoffLine(const std::vector<std::string>& fields);
 
-// A running Windows program. The destructor kills what still runs.
-class WineProcess {
+// A running program; arguments go to it as a list, never through a shell.
+// Windows programs run through scripts/wine-run. The destructor kills what
+// still runs.
+class Process {
   public:
-    WineProcess(const fs::path& exe, const std::vector<std::string>& args = {},
-                const fs::path& stdoutFile = {});
-    ~WineProcess();
-    WineProcess(const WineProcess&) = delete;
-    WineProcess& operator=(const WineProcess&) = delete;
+    struct Options {
+        fs::path stdoutFile;  // /dev/null when empty
+        fs::path stderrFile;
+        std::vector<std::string> environment;  // NAME=value, added to ours
+    };
+    Process(const Args& argv, const Options& options);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
 
     // The exit code once the process has ended within `timeout`.
     std::optional<int> WaitExit(std::chrono::milliseconds timeout);
-    bool Running();
-    void Kill();
+    bool Running() { return !WaitExit(0ms); }
 
   private:
     pid_t pid_ = -1;
     std::optional<int> exitCode_;
 };
+
+// Runs a program to its end; its standard output.
+std::string Capture(const Args& argv);
+// Runs a Windows program of the build's tools folder to its end; its output.
+std::string CaptureTool(const std::string& tool, const Args& args);
+// Runs xdotool with these arguments, failing the test when it fails.
+void Xdotool(const Args& args);
 
 // A folder holding a copy of TornavelMensaje.exe, removed afterwards.
 class AppFolder {
@@ -58,9 +69,11 @@ class AppFolder {
     fs::path Handoff() const { return path_ / "open.zelbarqin"; }
     void WriteHandoff(const std::string& bytes) const;
     std::optional<std::string> ReadHandoff() const;
-    // The program's Windows path as Wine sees it (Z: is the Unix root).
-    std::string WindowsPathOf(const fs::path& file) const;
-    std::unique_ptr<WineProcess> Start() const;
+    // Starts the exe with Wine's debug output of OutputDebugString on, to
+    // DebugOutput().
+    std::unique_ptr<Process> Start() const;
+    // The lines the program wrote with OutputDebugString.
+    std::vector<std::string> DebugLines() const;
 
   private:
     fs::path path_;
@@ -68,8 +81,7 @@ class AppFolder {
 
 // The probe's JSON for the pop-up (or for a window of `className` titled
 // `title`), waiting up to `wait` for it to show; {"found":false} otherwise.
-nlohmann::json Probe(std::chrono::milliseconds wait,
-                     const std::string& title = "Tornavel - Mensaje",
+nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title = "Tornavel - Mensaje",
                      const std::string& className = "");
 
 // The pop-up's JSON, failing the test when it does not show within 20 s.
@@ -84,32 +96,5 @@ class ScopedScreenDpi {
     ScopedScreenDpi(const ScopedScreenDpi&) = delete;
     ScopedScreenDpi& operator=(const ScopedScreenDpi&) = delete;
 };
-
-// Runs a shell command; its standard output.
-std::string Capture(const std::string& command);
-// Runs xdotool with these arguments.
-void Xdotool(const std::string& args);
-
-struct Rgb {
-    int r, g, b;
-    bool operator==(const Rgb&) const = default;
-};
-
-// A screenshot of the whole virtual display.
-class Screenshot {
-  public:
-    static Screenshot Take();
-    Rgb At(int x, int y) const;
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    void SavePng(const fs::path& file) const;
-
-  private:
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<std::uint8_t> pixels_;
-};
-
-std::string ToString(const Rgb& c);
 
 }  // namespace e2e

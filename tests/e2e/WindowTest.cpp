@@ -1,176 +1,156 @@
-// The shown window, as the probe and a screenshot see it.
+// The shown window, as the probe, a screenshot and the X side see it, at 96
+// and at 144 dpi.
 #include <gtest/gtest.h>
 
 #include <thread>
 
+#include "Desktop.h"
 #include "Harness.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kWidth = 492;
-constexpr int kHeight = 281;
+struct Box {
+    int left, top, right, bottom;
+};
+Box BoxOf(const nlohmann::json& rect) { return {rect[0], rect[1], rect[2], rect[3]}; }
 
-class ShownWindow : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        app_.WriteHandoff(HandoffLine({"0", "Ana Mart\xEDnez", "127.0.0.1", "9001", "7", "5",
-                                       "Hola, \xBF"
-                                       "c\xF3mo est\xE1s?{ENTER}{ENTER}Te espero.",
-                                       "7", "127.0.0.1", "9002"}));
-        program_ = app_.Start();
-        window_ = WaitForWindow();
-        ASSERT_TRUE(window_.value("found", false));
-        left_ = window_["rect"][0];
-        top_ = window_["rect"][1];
-    }
-
-    // A pixel of the window, from its top-left corner.
-    Rgb Pixel(const Screenshot& shot, int x, int y) const { return shot.At(left_ + x, top_ + y); }
-
-    AppFolder app_;
-    std::unique_ptr<WineProcess> program_;
-    nlohmann::json window_;
-    int left_ = 0;
-    int top_ = 0;
+// The window at one dpi: its probe, its children's boxes and a screenshot.
+struct Shown {
+    nlohmann::json window;
+    std::vector<Box> children;
+    Picture shot;
+    int left = 0, top = 0, width = 0, height = 0;
+    std::uint32_t Pixel(int x, int y) const { return shot.Rgb(left + x, top + y); }
 };
 
-TEST_F(ShownWindow, IsABorderlessTopMostPopUpCentredOnTheScreen) {
-    EXPECT_EQ(window_["caption"], "Tornavel - Mensaje");
-    EXPECT_EQ(window_["client"], nlohmann::json({kWidth, kHeight}));
-    EXPECT_EQ(window_["rect"],
-              nlohmann::json({(1280 - kWidth) / 2, (1024 - kHeight) / 2,
-                              (1280 - kWidth) / 2 + kWidth, (1024 - kHeight) / 2 + kHeight}));
-    const auto style = window_["style"].get<std::uint32_t>();
-    EXPECT_TRUE(style & 0x80000000u) << "WS_POPUP";
-    EXPECT_FALSE(style & 0x00C00000u) << "no caption bar";
-    EXPECT_FALSE(style & 0x00040000u) << "no sizing border";
-    EXPECT_FALSE(style & 0x00800000u) << "no border";
-    EXPECT_TRUE(window_["topmost"].get<bool>());
-    EXPECT_FALSE(window_["owner"].get<bool>());
-}
-
-TEST_F(ShownWindow, ShowsTheMessageWithLineBreaksAndTheCaretInTheReplyBox) {
-    const nlohmann::json& children = window_["children"];
-    ASSERT_EQ(children.size(), 4u) << "two text boxes and two buttons are windows";
-    EXPECT_EQ(children[0]["class"], "Edit");
-    EXPECT_EQ(children[0]["rect"], nlohmann::json({18, 54, 473, 135}));
-    EXPECT_EQ(children[0]["text"], "Hola, \u00BFc\u00F3mo est\u00E1s?\r\n\r\nTe espero.");
-    EXPECT_TRUE(children[0]["style"].get<std::uint32_t>() & 0x0800u) << "ES_READONLY";
-    EXPECT_FALSE(children[0]["style"].get<std::uint32_t>() & 0x00010000u) << "not a tab stop";
-
-    EXPECT_EQ(children[1]["class"], "Edit");
-    EXPECT_EQ(children[1]["rect"], nlohmann::json({26, 156, 465, 199}));
-    EXPECT_EQ(children[1]["text"], "");
-    EXPECT_EQ(window_["focus"], 1) << "the caret is in the reply box";
-
-    EXPECT_EQ(children[2]["rect"], nlohmann::json({425, 0, 492, 40}));
-    EXPECT_EQ(children[3]["rect"], nlohmann::json({18, 218, 473, 262}));
-    EXPECT_EQ(children[3]["text"], "Enviar respuesta y cerrar");
-    for (const auto& child : children) {
-        EXPECT_FALSE(child["style"].get<std::uint32_t>() & 0x00300000u) << "no scroll bars";
-        EXPECT_FALSE(child["style"].get<std::uint32_t>() & 0x00800000u) << "no border";
-    }
-}
-
-TEST_F(ShownWindow, LooksAsLaidOut) {
+Shown ShowAt(int dpi, const AppFolder& app, std::unique_ptr<Process>& program) {
+    const ScopedScreenDpi scale(dpi);
+    program = app.Start();
+    Shown shown;
+    shown.window = WaitForWindow();
+    if (!shown.window.value("found", false)) return shown;
+    for (const auto& child : shown.window["children"]) shown.children.push_back(BoxOf(child["rect"]));
+    shown.left = shown.window["rect"][0];
+    shown.top = shown.window["rect"][1];
+    shown.width = shown.window["client"][0];
+    shown.height = shown.window["client"][1];
     std::this_thread::sleep_for(500ms);  // let the first paint land
-    const Screenshot shot = Screenshot::Take();
-    shot.SavePng(fs::path(TORNAVEL_BINARY_DIR) / "e2e-window.png");
+    shown.shot = Screenshot();
+    return shown;
+}
 
-    const Rgb frame{224, 224, 224};
-    EXPECT_EQ(Pixel(shot, 0, 120), frame) << "frame line, left";
-    EXPECT_EQ(Pixel(shot, kWidth - 1, 120), frame) << "frame line, right";
-    EXPECT_EQ(Pixel(shot, 200, kHeight - 1), frame) << "frame line, bottom";
-    EXPECT_EQ(Pixel(shot, 8, 140), (Rgb{249, 249, 249})) << "window background";
+constexpr std::uint32_t kFrame = 0xE0E0E0;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
 
-    // Title bar: the fill or its hatch lines, across the whole width.
-    for (int x : {1, 100, 300, 420}) {
-        const Rgb bar = Pixel(shot, x, 3);
-        EXPECT_TRUE(bar == (Rgb{79, 79, 79}) || bar == (Rgb{85, 85, 85}))
-            << x << ": " << ToString(bar);
+TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
+    AppFolder app;
+    const std::string line = HandoffLine({"0", "Ana Mart\xEDnez", "127.0.0.1", "9001", "7", "5",
+                                          "Hola, \xBF" "c\xF3mo est\xE1s?{ENTER}{ENTER}Te espero.", "7",
+                                          "127.0.0.1", "9002"});
+    app.WriteHandoff(line);
+    std::unique_ptr<Process> program;
+    const Shown at96 = ShowAt(96, app, program);
+    ASSERT_TRUE(at96.window.value("found", false));
+
+    // What the probe sees.
+    const nlohmann::json& window = at96.window;
+    EXPECT_EQ(window["caption"], "Tornavel - Mensaje");
+    EXPECT_EQ(window["client"], nlohmann::json({492, 281}));
+    EXPECT_EQ(at96.left, (1280 - 492) / 2) << "centred";
+    EXPECT_EQ(at96.top, (1024 - 281) / 2);
+    EXPECT_EQ(window["style"].get<std::uint32_t>() & 0x80C40000u, 0x80000000u)
+        << "WS_POPUP, with no caption, border or sizing border";
+    EXPECT_TRUE(window["topmost"].get<bool>());
+    const nlohmann::json& children = window["children"];
+    ASSERT_EQ(children.size(), 4u) << "two text boxes and two buttons are windows";
+    EXPECT_EQ(children[0]["text"], "Hola, \u00BFc\u00F3mo est\u00E1s?\r\n\r\nTe espero.");
+    EXPECT_TRUE(children[0]["style"].get<std::uint32_t>() & 0x0800u) << "the message is read-only";
+    EXPECT_FALSE(children[0]["style"].get<std::uint32_t>() & 0x00010000u) << "and no tab stop";
+    EXPECT_EQ(children[1]["text"], "");
+    EXPECT_EQ(window["focus"], 1) << "the caret is in the reply box";
+    EXPECT_EQ(children[3]["text"], "Enviar respuesta y cerrar");
+    EXPECT_EQ(app.ReadHandoff(), line) << "a good start keeps the file";
+
+    // The window's icons, as the taskbar gets them: IconoAPL's slate-grey
+    // square and white bubbles, large and small.
+    int iconsSeen = 0;
+    for (const Picture& icon : WindowIcons("Tornavel - Mensaje")) {
+        const bool big = icon.width == 32;
+        if (!big && icon.width != 16) continue;
+        ++iconsSeen;
+        EXPECT_EQ(big ? icon.At(16, 2) : icon.At(8, 1), 0xFF607080u) << icon.width;
+        EXPECT_EQ(big ? icon.At(19, 19) : icon.At(10, 9), 0xFFFFFFFFu) << icon.width;
     }
-    // Close button: its back colour with a white cross drawn from (4, 4) of a
-    // 24-pixel glyph centred in it.
-    EXPECT_EQ(Pixel(shot, 430, 3), (Rgb{85, 85, 85})) << "close button";
-    const int glyphLeft = 425 + (67 - 24) / 2;
-    const int glyphTop = (40 - 24) / 2;
-    EXPECT_EQ(Pixel(shot, glyphLeft + 4, glyphTop + 4), (Rgb{255, 255, 255})) << "cross";
-    EXPECT_EQ(Pixel(shot, glyphLeft + 19, glyphTop + 4), (Rgb{255, 255, 255})) << "cross";
-    EXPECT_EQ(Pixel(shot, glyphLeft + 12, glyphTop + 4), (Rgb{85, 85, 85})) << "no cross there";
+    EXPECT_EQ(iconsSeen, 2);
 
-    // Send button: blue, with white text in its middle.
-    EXPECT_EQ(Pixel(shot, 22, 222), (Rgb{0, 128, 204}));
-    int white = 0;
-    for (int y = 218; y < 262; ++y) {
-        for (int x = 18; x < 473; ++x) white += Pixel(shot, x, y) == Rgb{255, 255, 255};
-    }
-    EXPECT_GT(white, 100) << "the caption is drawn in white";
+    program.reset();
+    const Shown at144 = ShowAt(144, app, program);
+    ASSERT_TRUE(at144.window.value("found", false));
+    EXPECT_EQ(at144.window["client"], nlohmann::json({738, 422}));
 
-    // Reply box: white inside a light grey border.
-    EXPECT_EQ(Pixel(shot, 18, 170), frame) << "reply border, left";
-    EXPECT_EQ(Pixel(shot, 300, 149), frame) << "reply border, top";
-    EXPECT_EQ(Pixel(shot, 20, 170), (Rgb{255, 255, 255})) << "reply box";
+    for (const Shown* shown : {&at96, &at144}) {
+        SCOPED_TRACE(shown->width);
+        const int w = shown->width;
+        const int h = shown->height;
+        const Box& message = shown->children[0];
+        const Box& reply = shown->children[1];
+        const Box& close = shown->children[2];
+        const Box& send = shown->children[3];
+        for (const Box& b : shown->children)
+            EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.right <= w && b.bottom <= h && b.left < b.right);
+        EXPECT_TRUE(close.right == w && close.top == 0) << "the close button in the corner";
+        EXPECT_TRUE(message.left == send.left && message.right == send.right) << "one column";
+        EXPECT_TRUE(message.bottom < reply.top && reply.bottom < send.top) << "one above the other";
 
-    // The message's darkest pixels are its text colour.
-    int darkest = 255 * 3;
-    Rgb darkestColour{};
-    for (int y = 54; y < 135; ++y) {
-        for (int x = 18; x < 473; ++x) {
-            const Rgb c = Pixel(shot, x, y);
-            if (c.r + c.g + c.b < darkest) {
-                darkest = c.r + c.g + c.b;
-                darkestColour = c;
-            }
+        // The frame line round the edge, the title bar's fill or hatch, the
+        // close button's grey with its white cross, the blue send button with
+        // white text, and the reply box white in its grey border.
+        EXPECT_EQ(shown->Pixel(0, h / 2), kFrame);
+        EXPECT_EQ(shown->Pixel(w - 1, h / 2), kFrame);
+        EXPECT_EQ(shown->Pixel(w / 3, h - 1), kFrame);
+        for (int x : {1, w / 4, w / 2, close.left - 2}) {
+            const std::uint32_t bar = shown->Pixel(x, 3 * h / 281);
+            EXPECT_TRUE(bar == 0x4F4F4F || bar == 0x555555) << x;
         }
-    }
-    EXPECT_EQ(darkestColour, (Rgb{53, 53, 53}));
+        const int glyph = 24 * w / 492;
+        const int glyphLeft = close.left + (close.right - close.left - glyph) / 2;
+        const int glyphTop = (close.bottom - glyph) / 2;
+        EXPECT_EQ(shown->Pixel(close.left + 2, 2), 0x555555u) << "close button";
+        EXPECT_EQ(shown->Pixel(glyphLeft + glyph / 6, glyphTop + glyph / 6), kWhite) << "cross";
+        EXPECT_EQ(shown->Pixel(glyphLeft + glyph - 1 - glyph / 6, glyphTop + glyph / 6), kWhite) << "cross";
+        EXPECT_EQ(shown->Pixel(glyphLeft + glyph / 2, glyphTop + glyph / 6), 0x555555u) << "between its arms";
+        EXPECT_EQ(shown->Pixel(send.left + 4, send.top + 4), 0x0080CCu) << "send button";
+        int white = 0;
+        for (int y = send.top; y < send.bottom; ++y)
+            for (int x = send.left; x < send.right; ++x) white += shown->Pixel(x, y) == kWhite;
+        EXPECT_GT(white, 100) << "the caption is drawn in white";
+        EXPECT_EQ(shown->Pixel(message.left, reply.top - 2), kFrame) << "reply border, left";
+        EXPECT_EQ(shown->Pixel(w / 2, reply.top + 1), kWhite) << "reply box";
 
-    // The sender's name in white on the bar, centred.
-    int titleLeft = kWidth;
-    int titleRight = 0;
-    for (int y = 8; y < 32; ++y) {
-        for (int x = 0; x < 425; ++x) {
-            if (Pixel(shot, x, y) == Rgb{255, 255, 255}) {
+        // The message in its colour; the sender's name in white, centred.
+        const auto brightness = [](std::uint32_t c) { return (c >> 16) + (c >> 8 & 0xFF) + (c & 0xFF); };
+        std::uint32_t darkest = kWhite;
+        for (int y = message.top; y < message.bottom; ++y)
+            for (int x = message.left; x < message.right; ++x)
+                if (brightness(shown->Pixel(x, y)) < brightness(darkest)) darkest = shown->Pixel(x, y);
+        EXPECT_EQ(darkest, 0x353535u);
+        int titleLeft = w;
+        int titleRight = 0;
+        for (int y = 0; y < close.bottom; ++y) {
+            for (int x = 0; x < close.left; ++x) {
+                if (shown->Pixel(x, y) != kWhite) continue;
                 titleLeft = std::min(titleLeft, x);
                 titleRight = std::max(titleRight, x);
             }
         }
+        EXPECT_NEAR((titleLeft + titleRight) / 2, w / 2, 4) << "title centred";
     }
-    ASSERT_LT(titleLeft, titleRight) << "no title drawn";
-    EXPECT_NEAR((titleLeft + titleRight) / 2, kWidth / 2, 4) << "title centred";
-}
-
-// At 150 % (144 dpi) the window and every control grow by half, each edge
-// rounded on its own, so nothing sticks out past the window's edge.
-TEST(ScaledWindow, At144DpiEverythingGrowsByHalfAndStaysInside) {
-    const ScopedScreenDpi dpi(144);
-    AppFolder app;
-    app.WriteHandoff(HandoffLine(
-        {"0", "Ana", "127.0.0.1", "9001", "7", "5", "Hola", "7", "127.0.0.1", "9002"}));
-    const std::unique_ptr<WineProcess> program = app.Start();
-    const nlohmann::json window = WaitForWindow();
-    ASSERT_TRUE(window.value("found", false));
-
-    EXPECT_EQ(window["client"], nlohmann::json({738, 422}));
-    EXPECT_EQ(window["rect"], nlohmann::json({271, 301, 271 + 738, 301 + 422})) << "centred";
-    const nlohmann::json& children = window["children"];
-    ASSERT_EQ(children.size(), 4u);
-    EXPECT_EQ(children[0]["rect"], nlohmann::json({27, 81, 710, 203})) << "message";
-    EXPECT_EQ(children[1]["rect"], nlohmann::json({39, 234, 698, 299})) << "reply";
-    EXPECT_EQ(children[2]["rect"], nlohmann::json({638, 0, 738, 60})) << "close button";
-    EXPECT_EQ(children[3]["rect"], nlohmann::json({27, 327, 710, 393})) << "send button";
-
-    std::this_thread::sleep_for(500ms);  // let the first paint land
-    const Screenshot shot = Screenshot::Take();
-    const auto pixel = [&](int x, int y) { return shot.At(271 + x, 301 + y); };
-    const Rgb frame{224, 224, 224};
-    EXPECT_EQ(pixel(737, 3), (Rgb{85, 85, 85})) << "close button up to the right edge";
-    EXPECT_EQ(pixel(737, 200), frame) << "frame line, right";
-    EXPECT_EQ(pixel(300, 421), frame) << "frame line, bottom";
-    EXPECT_EQ(pixel(500, 224), frame) << "reply border, top";
-    EXPECT_EQ(pixel(500, 260), (Rgb{255, 255, 255})) << "reply box";
-    EXPECT_EQ(pixel(33, 333), (Rgb{0, 128, 204})) << "send button";
+    // Everything grew by half, give or take the rounding of each edge.
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(at144.children[i].left, at96.children[i].left * 3 / 2, 1) << i;
+        EXPECT_NEAR(at144.children[i].bottom, at96.children[i].bottom * 3 / 2, 1) << i;
+    }
 }
 
 }  // namespace

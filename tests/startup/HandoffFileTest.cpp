@@ -2,146 +2,123 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include <filesystem>
+#include <fstream>
+
 #include "core/RuntimeError.h"
 
 namespace tornavel {
 namespace {
 
-using namespace std::string_literals;
+namespace fs = std::filesystem;
+using namespace std::literals;
 
-using testing::TempFolder;
-using testing::WriteBytes;
-
-std::wstring FirstLineOf(const std::wstring& path) {
-    TextStream stream = TextStream::OpenForReading(path);
-    std::wstring line = stream.ReadFirstLine();
-    stream.Close();
-    return line;
-}
-
+// A hand-off file in a fresh temporary folder, removed afterwards.
 class HandoffFile : public ::testing::Test {
   protected:
     void SetUp() override {
         // The byte expectations below are those of code page 1252.
         ASSERT_EQ(::GetACP(), 1252u) << "run under a locale whose ANSI code page is 1252";
+        fs::create_directories(folder_);
     }
-    TempFolder folder_;
-    std::wstring file_ = folder_.File(L"open.zelbarqin");
+    void TearDown() override {
+        ::SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_NORMAL);
+        fs::remove_all(folder_);
+    }
+    void Write(std::string_view bytes) const {
+        std::ofstream(fs::path(file_), std::ios::binary | std::ios::trunc) << bytes;
+    }
+    std::wstring FirstLine() const {
+        TextStream stream = TextStream::OpenForReading(file_);
+        std::wstring line = stream.ReadFirstLine();
+        stream.Close();
+        return line;
+    }
+    std::int32_t ErrorOpeningAndReading() const {
+        try {
+            (void)FirstLine();
+        } catch (const RuntimeError& e) {
+            return e.Number();
+        }
+        return 0;
+    }
+
+    const fs::path folder_ = fs::temp_directory_path() / ("handoff-" + std::to_string(::GetCurrentProcessId()));
+    const std::wstring file_ = (folder_ / "open.zelbarqin").wstring();
 };
 
-TEST_F(HandoffFile, OrdinaryFileExistsOnlyForPlainFiles) {
-    EXPECT_FALSE(OrdinaryFileExists(file_)) << "no file yet";
-
-    WriteBytes(file_, "x");
-    EXPECT_TRUE(OrdinaryFileExists(file_));
-    ASSERT_TRUE(::SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_TRUE(OrdinaryFileExists(file_)) << "read-only is still an ordinary file";
-    ASSERT_TRUE(::SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_FALSE(OrdinaryFileExists(file_)) << "hidden counts as absent";
-    ASSERT_TRUE(::SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_SYSTEM));
-    EXPECT_FALSE(OrdinaryFileExists(file_)) << "system counts as absent";
+TEST_F(HandoffFile, OnlyAPlainFileCountsAsThere) {
+    EXPECT_FALSE(OrdinaryFileExists(file_));
+    Write("x");
+    const std::pair<DWORD, bool> cases[] = {{FILE_ATTRIBUTE_NORMAL, true},
+                                            {FILE_ATTRIBUTE_READONLY, true},
+                                            {FILE_ATTRIBUTE_HIDDEN, false},
+                                            {FILE_ATTRIBUTE_SYSTEM, false}};
+    for (const auto& [attributes, there] : cases) {
+        ASSERT_TRUE(::SetFileAttributesW(file_.c_str(), attributes));
+        EXPECT_EQ(OrdinaryFileExists(file_), there) << std::hex << attributes;
+    }
     ASSERT_TRUE(::SetFileAttributesW(file_.c_str(), FILE_ATTRIBUTE_NORMAL));
-    ASSERT_TRUE(::DeleteFileW(file_.c_str()));
-
-    ASSERT_TRUE(::CreateDirectoryW(file_.c_str(), nullptr));
-    EXPECT_FALSE(OrdinaryFileExists(file_)) << "a directory of that name counts as absent";
+    fs::remove(file_);
+    fs::create_directory(file_);
+    EXPECT_FALSE(OrdinaryFileExists(file_)) << "a directory of that name";
 }
 
-TEST_F(HandoffFile, ReadsTheFirstLineOnly) {
-    struct Case {
-        std::string bytes;
-        std::wstring line;
-    };
-    const Case cases[] = {
-        {"a\xB6"
-         "b"s,
-         L"a\u00B6b"},
-        {"uno\r\ndos\r\n"s, L"uno"},
-        {"\r\nsegunda"s, L""},
+TEST_F(HandoffFile, ReadsTheFirstLineInTheCodePageOrAsMarkedUtf16) {
+    const std::pair<std::string, std::wstring> cases[] = {
         {"\r\n"s, L""},
+        {"\r\nsegunda"s, L""},
         {"sin salto"s, L"sin salto"},
-        {"Ni\xF1o \xE1\xE9\xED\xF3\xFA \x80\xB6"
-         "\xA9"s,
-         L"Ni\u00F1o \u00E1\u00E9\u00ED\u00F3\u00FA \u20AC\u00B6\u00A9"},
+        {"uno\r\ndos\r\n"s, L"uno"},
         // A lone LF or a lone CR ends the line as CR LF does.
         {"uno\ndos"s, L"uno"},
         {"uno\rdos"s, L"uno"},
-        // A NUL byte is a character like any other.
-        {"a\0b\r\n"s, std::wstring(L"a\0b", 3)},
-        // A UTF-16 byte-order mark selects UTF-16 of that order.
-        {"\xFF\xFE"
-         "A\0\xB6\0"
-         "B\0\r\0\n\0"
-         "C\0"s,
-         L"A\u00B6B"},
-        {"\xFE\xFF"
-         "\0A\x20\xAC"
-         "\0\n\0C"s,
-         L"A\u20AC"},
+        {"a\0b\r\n"s, L"a\0b"s},
+        {"Ni\xF1o \x80\xB6\xA9"s, L"Ni\u00F1o \u20AC\u00B6\u00A9"},
         {"\xFF\xFE\r\0\n\0"s, L""},
+        {"\xFF\xFE" "A\0\xB6\0" "B\0\r\0\n\0" "C\0"s, L"A\u00B6B"},
+        {"\xFE\xFF" "\0A\x20\xAC" "\0\n\0C"s, L"A\u20AC"},
+        // The reader takes 64 KiB at a time: breaks on both sides of an edge.
+        {std::string(65535, 'a') + "\r\nb", std::wstring(65535, L'a')},
+        {std::string(65536, 'a') + "\r\nb", std::wstring(65536, L'a')},
+        {std::string(65537, 'a') + "\nb", std::wstring(65537, L'a')},
+        {"\xFF\xFE" + std::string(65534, 'a') + "\r\0\n\0"s, std::wstring(32767, L'\u6161')},
     };
-    for (const Case& c : cases) {
-        WriteBytes(file_, c.bytes);
-        EXPECT_EQ(FirstLineOf(file_), c.line) << ::testing::PrintToString(c.bytes);
+    for (const auto& [bytes, line] : cases) {
+        Write(bytes);
+        EXPECT_EQ(FirstLine(), line) << ::testing::PrintToString(bytes.substr(0, 40));
     }
+    std::string huge(10'000'000, 'x');
+    huge[999] = '\xB6';
+    Write(huge + "\r\nsegunda");
+    const std::wstring read = FirstLine();
+    EXPECT_EQ(read.size(), huge.size());
+    EXPECT_EQ(read[999], L'\u00B6');
 }
 
-TEST_F(HandoffFile, FileWithoutCharactersFailsAtTheRead) {
-    for (std::string_view bytes : {std::string_view(""), std::string_view("\xFF\xFE")}) {
-        WriteBytes(file_, bytes);
+TEST_F(HandoffFile, NoCharactersIsError62AndTheStreamStaysToBeClosed) {
+    for (std::string_view bytes : {""sv, "\xFF\xFE"sv}) {
+        Write(bytes);
         TextStream stream = TextStream::OpenForReading(file_);
-        try {
-            (void)stream.ReadFirstLine();
-            ADD_FAILURE() << "no error for " << bytes.size() << " bytes";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.Number(), kErrInputPastEndOfFile);
-        }
-        EXPECT_TRUE(stream.IsOpen()) << "a failed read leaves the stream open to be closed";
+        EXPECT_THROW((void)stream.ReadFirstLine(), RuntimeError);
+        EXPECT_TRUE(stream.IsOpen());
         stream.Close();
     }
+    EXPECT_EQ(ErrorOpeningAndReading(), kErrInputPastEndOfFile);
 }
 
-TEST_F(HandoffFile, HugeFirstLineIsReadWhole) {
-    std::string line(10'000'000, 'x');
-    for (std::size_t i = 0; i < line.size(); i += 1000) line[i] = '\xB6';
-    WriteBytes(file_, line + "\r\nsegunda");
-    const std::wstring read = FirstLineOf(file_);
-    ASSERT_EQ(read.size(), line.size());
-    EXPECT_EQ(read[0], L'\u00B6');
-    EXPECT_EQ(read[1000], L'\u00B6');
-    EXPECT_EQ(read.back(), L'x');
-}
-
-TEST_F(HandoffFile, LineBreakAtABlockBoundary) {
-    // The reader takes 64 KiB at a time; put the break on either side of it.
-    for (std::size_t length : {65535u, 65536u, 65537u}) {
-        WriteBytes(file_, std::string(length, 'a') + "\r\nb");
-        EXPECT_EQ(FirstLineOf(file_).size(), length);
-    }
-}
-
-TEST_F(HandoffFile, FileHeldWithoutSharingFailsToOpenAndCannotBeDeleted) {
-    WriteBytes(file_,
-               "a\xB6"
-               "b");
+TEST_F(HandoffFile, AMissingFileOrOneHeldWithoutSharingFailsToOpen) {
+    EXPECT_EQ(ErrorOpeningAndReading(), 53) << "missing";
+    Write("a\xB6" "b");
     UniqueFile writer(::CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(writer);
-    EXPECT_THROW(TextStream::OpenForReading(file_), RuntimeError);
+    EXPECT_EQ(ErrorOpeningAndReading(), 70) << "held without sharing";
     EXPECT_FALSE(DeleteTextFile(file_));
     writer.Reset();
-    EXPECT_EQ(FirstLineOf(file_), L"a\u00B6b");
-}
-
-TEST_F(HandoffFile, MissingFileFailsToOpen) {
-    try {
-        (void)TextStream::OpenForReading(file_);
-        FAIL() << "opened a missing file";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.Number(), 53);
-        EXPECT_FALSE(e.Description().empty());
-    }
+    EXPECT_EQ(FirstLine(), L"a\u00B6b");
+    EXPECT_TRUE(DeleteTextFile(file_));
+    EXPECT_FALSE(fs::exists(file_));
 }
 
 }  // namespace

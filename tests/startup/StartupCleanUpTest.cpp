@@ -1,10 +1,13 @@
+#include "startup/Startup.h"
+
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include <filesystem>
+#include <fstream>
+
 #include "core/HandoffPath.h"
 #include "startup/ApplicationDirectory.h"
 #include "startup/HandoffFile.h"
-#include "startup/Startup.h"
 
 namespace tornavel {
 namespace {
@@ -15,14 +18,7 @@ namespace {
 TEST(StartupCleanUp, FailureWhileLoadingTheWindowDeletesTheFileAndDestroysIt) {
     const std::wstring path = ComposeHandoffPath(ApplicationDirectory());
     ASSERT_FALSE(OrdinaryFileExists(path)) << "a hand-off file is in the way";
-    testing::WriteBytes(path,
-                        "0\xB6"
-                        "Ana\xB6"
-                        "h\xB6"
-                        "1\xB6"
-                        "4\xB6"
-                        "5\xB6"
-                        "Hola");
+    std::ofstream(std::filesystem::path(path), std::ios::binary) << "0\xB6" "Ana\xB6" "h\xB6" "1\xB6" "4\xB6" "5\xB6" "Hola";
 
     std::optional<MessageWindow> window;
     bool called = false;

@@ -1,0 +1,56 @@
+#include "controls/DatagramSocket.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+
+#include "core/RuntimeError.h"
+
+namespace tornavel {
+namespace {
+
+// The error number a call raises, or 0.
+template <typename Call>
+std::int32_t ErrorOf(Call call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.Source(), L"MensajeriaWSK_SEND");
+        EXPECT_FALSE(e.Description().empty());
+        return e.Number();
+    }
+    return 0;
+}
+
+TEST(DatagramSocket, RefusesUnusablePortsOversizeTextsAndUnknownHosts) {
+    DatagramSocket socket(L"MensajeriaWSK_SEND");
+    for (const std::int32_t port : {0, -1, 65536, std::numeric_limits<std::int32_t>::max()})
+        EXPECT_EQ(ErrorOf([&] { socket.SetRemotePort(port); }), 380) << port;
+    EXPECT_EQ(ErrorOf([&] { socket.SetRemotePort(1); }), 0);
+    EXPECT_EQ(ErrorOf([&] { socket.SetRemotePort(65535); }), 0);
+
+    // Never cut: the largest IPv4 payload goes, one byte more does not.
+    socket.SetRemoteHost(L"127.0.0.1");
+    EXPECT_EQ(ErrorOf([&] { socket.SendData(std::wstring(65507, L'a')); }), 0);
+    EXPECT_EQ(ErrorOf([&] { socket.SendData(std::wstring(65508, L'a')); }), WSAEMSGSIZE);
+    socket.SetRemoteHost(L"nadie.invalid");
+    EXPECT_EQ(ErrorOf([&] { socket.SendData(L"x"); }), WSAHOST_NOT_FOUND);
+}
+
+TEST(DatagramSocket, ItsOwnErrorsGoToTheHandlerWhichMayCancelTheBox) {
+    DatagramSocket socket(L"MensajeriaWSK_SEND");
+    std::optional<DatagramSocket::ErrorEvent> seen;
+    socket.OnError([&](DatagramSocket::ErrorEvent& event) {
+        seen = event;
+        event.cancelDisplay = true;
+    });
+    socket.RaiseErrorEvent(WSAECONNRESET, L"reset");
+    ASSERT_TRUE(seen.has_value());
+    EXPECT_EQ(seen->number, WSAECONNRESET);
+    EXPECT_EQ(seen->source, L"MensajeriaWSK_SEND");
+    EXPECT_FALSE(seen->cancelDisplay) << "the flag starts false";
+}
+
+}  // namespace
+}  // namespace tornavel
