@@ -8,6 +8,7 @@
 #include "core/RuntimeError.h"
 #include "core/SystemTexts.h"
 #include "util/CodePage.h"
+#include "ResourceIds.h"
 #include "util/Win32.h"
 
 namespace tornavel {
@@ -15,6 +16,31 @@ namespace {
 
 constexpr std::int32_t kErrOutOfMemory = 7;
 constexpr std::int32_t kErrInternal = 51;
+
+// While it lives, windows are made with Common Controls 6, as the exe's own
+// manifest no longer asks for them at start.
+class VisualStylesScope {
+  public:
+    VisualStylesScope() {
+        ACTCTXW request{};
+        request.cbSize = sizeof(request);
+        request.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
+        request.hModule = ::GetModuleHandleW(nullptr);
+        request.lpResourceName = MAKEINTRESOURCEW(TORNAVEL_VISUAL_STYLES_MANIFEST);
+        context_ = ::CreateActCtxW(&request);
+        if (context_ != INVALID_HANDLE_VALUE && !::ActivateActCtx(context_, &cookie_)) cookie_ = 0;
+    }
+    ~VisualStylesScope() {
+        if (cookie_ != 0) ::DeactivateActCtx(0, cookie_);
+        if (context_ != INVALID_HANDLE_VALUE) ::ReleaseActCtx(context_);
+    }
+    VisualStylesScope(const VisualStylesScope&) = delete;
+    VisualStylesScope& operator=(const VisualStylesScope&) = delete;
+
+  private:
+    HANDLE context_ = INVALID_HANDLE_VALUE;
+    ULONG_PTR cookie_ = 0;
+};
 
 }  // namespace
 
@@ -37,6 +63,7 @@ void ShowErrorBox(const RuntimeError& error, std::wstring_view location,
                     std::wstring_view detail) {
     const std::wstring text =
         ComposeErrorReport(error.Number(), error.Description(), error.Source(), location, detail);
+    const VisualStylesScope visualStyles;
     // Owned by the active window, so a top-most pop-up cannot hide it.
     ::MessageBoxW(::GetActiveWindow(), text.c_str(), texts::kErrorBoxTitle, MB_OK);
 }

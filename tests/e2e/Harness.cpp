@@ -1,70 +1,51 @@
 #include "Harness.h"
 
+// Before X11's headers, whose macros (None, Bool) break its own.
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
 #include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
+
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
 
-#include <gtest/gtest.h>
 
 extern char** environ;
 
 namespace e2e {
 namespace {
 
-fs::path WineRun() { return fs::path(TORNAVEL_SOURCE_DIR) / "scripts" / "wine-run"; }
+const fs::path kBuild = TORNAVEL_WINDOWS_BUILD_DIR;
 
-pid_t Spawn(const Args& argv, int stdoutFd, const Process::Options& options) {
-    std::vector<std::string> args = argv;
-    std::vector<char*> rawArgs;
-    for (std::string& a : args) rawArgs.push_back(a.data());
-    rawArgs.push_back(nullptr);
-    // Ours, then the inherited ones that ours do not replace.
-    std::vector<std::string> env = options.environment;
-    for (char** e = environ; *e != nullptr; ++e) {
-        const std::string_view inherited(*e);
-        const auto sameName = [&](const std::string& own) {
-            return inherited.substr(0, inherited.find('=') + 1) == own.substr(0, own.find('=') + 1);
-        };
-        if (std::none_of(options.environment.begin(), options.environment.end(), sameName))
-            env.emplace_back(inherited);
-    }
-    std::vector<char*> rawEnv;
-    for (std::string& e : env) rawEnv.push_back(e.data());
-    rawEnv.push_back(nullptr);
+std::string ReadFile(const fs::path& file) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
+    return bytes.str();
+}
 
-    const auto output = [](const fs::path& file) {
-        return file.empty() ? std::string("/dev/null") : file.string();
-    };
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    if (stdoutFd >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, stdoutFd, 1);
-    } else {
-        posix_spawn_file_actions_addopen(&actions, 1, output(options.stdoutFile).c_str(),
-                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    }
-    posix_spawn_file_actions_addopen(&actions, 2, output(options.stderrFile).c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = -1;
-    const int rc = posix_spawnp(&pid, rawArgs[0], &actions, nullptr, rawArgs.data(), rawEnv.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);
-    return pid;
+using DisplayPtr = std::unique_ptr<Display, int (*)(Display*)>;
+DisplayPtr OpenDisplay() {
+    DisplayPtr display(XOpenDisplay(nullptr), XCloseDisplay);
+    if (!display) throw std::runtime_error("no X display");
+    return display;
 }
 
 }  // namespace
-
-fs::path WindowsBuildDir() { return TORNAVEL_WINDOWS_BUILD_DIR; }
 
 std::string HandoffLine(const std::vector<std::string>& fields) {
     std::string line;
@@ -72,19 +53,31 @@ std::string HandoffLine(const std::vector<std::string>& fields) {
     return line;
 }
 
-Process::Process(const Args& argv, const Options& options) : pid_(Spawn(argv, -1, options)) {}
+Process::Process(const Args& argv, const fs::path& out, const fs::path& err) {
+    std::vector<char*> raw;
+    for (const std::string& a : argv) raw.push_back(const_cast<char*>(a.c_str()));
+    raw.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    for (const auto& [fd, file] : {std::pair{1, out}, std::pair{2, err}}) {
+        const std::string name = file.empty() ? "/dev/null" : file.string();
+        posix_spawn_file_actions_addopen(&actions, fd, name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    }
+    const int rc = posix_spawnp(&pid_, raw[0], &actions, nullptr, raw.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);
+}
 
 Process::~Process() {
-    if (exitCode_ || pid_ <= 0) return;
+    if (exitCode_) return;
     kill(pid_, SIGKILL);
     WaitExit(10s);
-    // Give the Wine server a moment to drop the dead process's windows.
-    std::this_thread::sleep_for(200ms);
+    std::this_thread::sleep_for(200ms);  // for the Wine server to drop its windows
 }
 
 std::optional<int> Process::WaitExit(std::chrono::milliseconds timeout) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!exitCode_) {
+    for (const auto end = std::chrono::steady_clock::now() + timeout; !exitCode_;) {
         int status = 0;
         if (waitpid(pid_, &status, WNOHANG) == pid_) {
             exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
@@ -97,71 +90,47 @@ std::optional<int> Process::WaitExit(std::chrono::milliseconds timeout) {
     return exitCode_;
 }
 
-std::string Capture(const Args& argv) {
-    int fds[2];
-    if (pipe(fds) != 0) throw std::runtime_error("no pipe");
-    const pid_t pid = Spawn(argv, fds[1], {});
-    close(fds[1]);
-    std::string out;
-    char buffer[65536];
-    ssize_t got = 0;
-    while ((got = read(fds[0], buffer, sizeof(buffer))) > 0) out.append(buffer, static_cast<std::size_t>(got));
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return out;
-}
-
-std::string CaptureTool(const std::string& tool, const Args& args) {
-    Args argv{WineRun().string(), (WindowsBuildDir() / "tools" / tool).string()};
+Args Wine(const std::string& program, const Args& args) {
+    Args argv{(fs::path(TORNAVEL_SOURCE_DIR) / "scripts" / "wine-run").string(), program};
     argv.insert(argv.end(), args.begin(), args.end());
-    return Capture(argv);
+    return argv;
 }
 
 void Xdotool(const Args& args) {
     Args argv{"xdotool"};
     argv.insert(argv.end(), args.begin(), args.end());
-    Process xdotool(argv, {});
-    EXPECT_EQ(xdotool.WaitExit(30s), std::optional<int>(0)) << "xdotool " << args.at(0);
+    EXPECT_EQ(Process(argv).WaitExit(30s), std::optional<int>(0)) << "xdotool " << args.at(0);
 }
 
 AppFolder::AppFolder() {
-    std::random_device random;
-    path_ = fs::temp_directory_path() / ("tornavel-e2e-" + std::to_string(getpid()) + "-" + std::to_string(random()));
-    fs::create_directories(path_);
-    fs::copy_file(WindowsBuildDir() / "TornavelMensaje.exe", path_ / "TornavelMensaje.exe");
+    path_ = fs::temp_directory_path() / ("tornavel-e2e-" + std::to_string(std::random_device()()));
+    fs::create_directories(path_ / "exe");
+    path_ /= "exe";
+    fs::copy_file(kBuild / "TornavelMensaje.exe", path_ / "TornavelMensaje.exe");
 }
 
-AppFolder::~AppFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-}
+AppFolder::~AppFolder() { fs::remove_all(path_.parent_path()); }
 
-void AppFolder::WriteHandoff(const std::string& bytes) const {
-    std::ofstream(Handoff(), std::ios::binary) << bytes;
-}
+void AppFolder::WriteHandoff(const std::string& bytes) const { std::ofstream(Handoff(), std::ios::binary) << bytes; }
 
 std::optional<std::string> AppFolder::ReadHandoff() const {
-    std::ifstream in(Handoff(), std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    if (!fs::exists(Handoff())) return std::nullopt;
+    return ReadFile(Handoff());
 }
 
 std::unique_ptr<Process> AppFolder::Start() const {
-    return std::make_unique<Process>(
-        Args{WineRun().string(), (path_ / "TornavelMensaje.exe").string()},
-        Process::Options{{}, path_.parent_path() / (path_.filename().string() + ".stderr"), {"WINEDEBUG=warn+seh"}});
+    Args argv = Wine((path_ / "TornavelMensaje.exe").string());
+    argv.insert(argv.begin(), {"env", "WINEDEBUG=warn+seh"});
+    return std::make_unique<Process>(argv, fs::path(), path_.parent_path() / "stderr");
 }
 
 std::vector<std::string> AppFolder::DebugLines() const {
-    std::ifstream in(path_.parent_path() / (path_.filename().string() + ".stderr"));
+    std::istringstream err(ReadFile(path_.parent_path() / "stderr"));
     std::vector<std::string> lines;
     const std::string marker = "OutputDebugStringA \"";
-    for (std::string line; std::getline(in, line);) {
-        const std::size_t at = line.find(marker);
-        if (at != std::string::npos) lines.push_back(line.substr(at + marker.size()));
+    for (std::string line; std::getline(err, line);) {
+        if (const std::size_t at = line.find(marker); at != std::string::npos)
+            lines.push_back(line.substr(at + marker.size()));
     }
     return lines;
 }
@@ -169,36 +138,109 @@ std::vector<std::string> AppFolder::DebugLines() const {
 nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title, const std::string& className) {
     Args args{"--wait", std::to_string(wait.count()), "--title", title};
     if (!className.empty()) args.insert(args.end(), {"--class", className});
-    const std::string out = CaptureTool("probe.exe", args);
-    const std::size_t start = out.find('{');
-    if (start == std::string::npos) return {{"found", false}, {"raw", out}};
-    return nlohmann::json::parse(out.substr(start));
+    const fs::path out = fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
+    Process(Wine((kBuild / "tools" / "probe.exe").string(), args), out).WaitExit(60s);
+    const std::string json = ReadFile(out);
+    const std::size_t start = json.find('{');
+    return start == std::string::npos ? nlohmann::json{{"found", false}} : nlohmann::json::parse(json.substr(start));
 }
 
 nlohmann::json WaitForWindow() {
     nlohmann::json window = Probe(20s);
-    EXPECT_TRUE(window.value("found", false)) << "the pop-up did not show: " << window.dump();
+    EXPECT_TRUE(window.value("found", false)) << "the pop-up did not show";
     return window;
 }
 
 namespace {
 
 void SetScreenDpi(int dpi) {
-    const Args reg{WineRun().string(), "reg.exe", "add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels",
-                   "/t", "REG_DWORD", "/d", std::to_string(dpi), "/f"};
-    if (Process(reg, {}).WaitExit(60s) != std::optional<int>(0)) throw std::runtime_error("cannot set the dpi");
+    const Args argv = Wine("reg.exe", {"add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t",
+                                       "REG_DWORD", "/d", std::to_string(dpi), "/f"});
+    EXPECT_EQ(Process(argv).WaitExit(60s), std::optional<int>(0)) << "the dpi was not set to " << dpi;
 }
 
 }  // namespace
 
 ScopedScreenDpi::ScopedScreenDpi(int dpi) { SetScreenDpi(dpi); }
+ScopedScreenDpi::~ScopedScreenDpi() { SetScreenDpi(96); }
 
-ScopedScreenDpi::~ScopedScreenDpi() {
-    try {
-        SetScreenDpi(96);
-    } catch (const std::exception&) {
-        ADD_FAILURE() << "the screen's dpi stays changed";
+Picture Screenshot() {
+    DisplayPtr display = OpenDisplay();
+    XWindowAttributes root{};
+    XGetWindowAttributes(display.get(), DefaultRootWindow(display.get()), &root);
+    XImage* image = XGetImage(display.get(), DefaultRootWindow(display.get()), 0, 0, root.width, root.height,
+                              AllPlanes, ZPixmap);
+    Picture shot{root.width, root.height, 0, 0, {}};
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = 0; x < shot.width; ++x) shot.argb.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y)) | 0xFF000000u);
+    XDestroyImage(image);
+    return shot;
+}
+
+std::vector<Picture> WindowIcons(const std::string& caption) {
+    DisplayPtr display = OpenDisplay();
+    Window root = 0, parent = 0, *children = nullptr, window = 0;
+    unsigned int count = 0;
+    // Without a window manager, Wine's top-level windows are the root's children.
+    XQueryTree(display.get(), DefaultRootWindow(display.get()), &root, &parent, &children, &count);
+    for (unsigned int i = 0; i < count; ++i) {
+        char* name = nullptr;
+        if (XFetchName(display.get(), children[i], &name) && name != nullptr && caption == name) window = children[i];
+        if (name != nullptr) XFree(name);
     }
+    if (children != nullptr) XFree(children);
+    Atom type = 0;
+    int format = 0;
+    unsigned long length = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    std::vector<Picture> icons;
+    const Atom property = XInternAtom(display.get(), "_NET_WM_ICON", False);
+    if (window == 0 || XGetWindowProperty(display.get(), window, property, 0, 1 << 24, False, XA_CARDINAL, &type,
+                                          &format, &length, &remaining, &data) != Success || data == nullptr)
+        return icons;
+    // Format 32 comes as longs: width, height, then width * height ARGB values.
+    const auto* values = reinterpret_cast<const unsigned long*>(data);
+    for (unsigned long i = 0; i + 2 <= length;) {
+        Picture icon{static_cast<int>(values[i]), static_cast<int>(values[i + 1]), 0, 0, {}};
+        i += 2;
+        for (long p = 0; p < icon.width * icon.height && i < length; ++p) icon.argb.push_back(static_cast<std::uint32_t>(values[i++]));
+        icons.push_back(std::move(icon));
+    }
+    XFree(data);
+    return icons;
+}
+
+Picture CurrentCursor() {
+    DisplayPtr display = OpenDisplay();
+    XFixesCursorImage* image = XFixesGetCursorImage(display.get());
+    if (image == nullptr) throw std::runtime_error("no cursor image");
+    Picture cursor{image->width, image->height, image->xhot, image->yhot, {}};
+    cursor.argb.assign(image->pixels, image->pixels + cursor.width * cursor.height);
+    XFree(image);
+    return cursor;
+}
+
+UdpReceiver::UdpReceiver() : fd_(socket(AF_INET, SOCK_DGRAM, 0)) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof(address);
+    if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0)
+        throw std::runtime_error("cannot bind a receiver");
+    getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
+    port_ = ntohs(address.sin_port);
+}
+
+UdpReceiver::~UdpReceiver() { close(fd_); }
+
+std::optional<std::string> UdpReceiver::Receive(std::chrono::milliseconds timeout) {
+    pollfd ready{fd_, POLLIN, 0};
+    std::string bytes(70000, '\0');
+    if (poll(&ready, 1, static_cast<int>(timeout.count())) != 1) return std::nullopt;
+    const ssize_t got = recv(fd_, bytes.data(), bytes.size(), 0);
+    if (got < 0) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(got));
+    return bytes;
 }
 
 }  // namespace e2e

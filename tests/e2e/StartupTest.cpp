@@ -44,10 +44,9 @@ TEST(FailedStart, EndsWithoutAWindowAndTellsADebuggerWhy) {
         if (c.held) {
             const fs::path held = app.Path() / "held.txt";
             writer = std::make_unique<Process>(
-                Args{(fs::path(TORNAVEL_SOURCE_DIR) / "scripts" / "wine-run").string(),
-                     (WindowsBuildDir() / "tools" / "hold-file.exe").string(),
-                     "Z:" + app.Handoff().string(), "15000"},
-                Process::Options{held, {}, {}});
+                Wine((fs::path(TORNAVEL_WINDOWS_BUILD_DIR) / "tools" / "hold-file.exe").string(),
+                     {"Z:" + app.Handoff().string(), "15000"}),
+                held);
             for (int i = 0; i < 200 && fs::file_size(held) == 0; ++i) std::this_thread::sleep_for(50ms);
             ASSERT_GT(fs::file_size(held), 0u) << "the writer never held the file";
         }

@@ -4,7 +4,6 @@
 
 #include <thread>
 
-#include "Desktop.h"
 #include "Harness.h"
 
 namespace e2e {
