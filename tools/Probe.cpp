@@ -1,16 +1,22 @@
 // probe.exe: finds a top-level window by its caption and prints its state as
 // JSON on one line. Runs under Wine beside the program it looks at.
 //
-//   probe.exe [--title TEXT] [--class NAME] [--wait MS]
+//   probe.exe [--title TEXT] [--class NAME] [--wait MS] [--dpi N]
 //
 // --title  the caption to look for (default "Tornavel - Mensaje")
 // --class  the window class to look for (say "#32770" for a message box)
 // --wait   keep looking this long before answering {"found":false}
+// --dpi    first send the window WM_DPICHANGED for N dpi, as the system does
+//          when it moves to a monitor of another scale
 //
 // Printed: the window's rectangle, client size, styles and extended styles
 // (with "topmost"), visibility, whether it is the foreground window, the class
 // of the control with the focus, and each child window's class, id, rectangle
-// (relative to the window's client area), style, visibility and text.
+// (relative to the window's client area), style, visibility and text, and
+// what a screen reader gets for it through MSAA: its name and value.
+#include <ole2.h>
+#include <oleacc.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -73,6 +79,30 @@ std::wstring TextOf(HWND hwnd) {
     return text;
 }
 
+// A screen reader's view of a control: the name and the value of its client
+// object, as the platform's accessibility (MSAA) gives them.
+std::string Accessible(HWND hwnd) {
+    // Declared here: MinGW's import library gives wrong bytes for it in a static link.
+    static const IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+    IAccessible* object = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
+                                            reinterpret_cast<void**>(&object))) || object == nullptr)
+        return "";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    std::string out;
+    for (const bool name : {true, false}) {
+        BSTR text = nullptr;
+        const HRESULT hr = name ? object->get_accName(self, &text) : object->get_accValue(self, &text);
+        out += std::string(",\"") + (name ? "name" : "value") + "\":" +
+               (SUCCEEDED(hr) && text != nullptr ? Json(text) : "null");
+        if (text != nullptr) ::SysFreeString(text);
+    }
+    object->Release();
+    return out;
+}
+
 std::wstring ClassOf(HWND hwnd) {
     wchar_t name[256] = {};
     ::GetClassNameW(hwnd, name, 256);
@@ -98,11 +128,13 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring title = L"Tornavel - Mensaje";
     std::wstring className;
     DWORD waitMs = 0;
+    int dpi = -1;  // none sent
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring option = argv[i];
         if (option == L"--title") title = argv[i + 1];
         if (option == L"--class") className = argv[i + 1];
         if (option == L"--wait") waitMs = static_cast<DWORD>(_wtoi(argv[i + 1]));
+        if (option == L"--dpi") dpi = _wtoi(argv[i + 1]);
     }
 
     const DWORD start = ::GetTickCount();
@@ -117,6 +149,13 @@ int wmain(int argc, wchar_t** argv) {
         std::puts("{\"found\":false}");
         return 1;
     }
+
+    if (dpi >= 0) {
+        RECT suggested{};  // none: Wine hands an empty one across processes anyway
+        ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        ::Sleep(300);  // for the repaint
+    }
+    ::CoInitialize(nullptr);
 
     RECT window{};
     ::GetWindowRect(hwnd, &window);
@@ -163,7 +202,7 @@ int wmain(int argc, wchar_t** argv) {
         out += ",\"style\":" +
                std::to_string(static_cast<DWORD>(::GetWindowLongPtrW(child, GWL_STYLE)));
         out += std::string(",\"visible\":") + Bool(::IsWindowVisible(child));
-        out += ",\"text\":" + Json(TextOf(child)) + "}";
+        out += ",\"text\":" + Json(TextOf(child)) + Accessible(child) + "}";
     }
     out += "],\"focus\":" + std::to_string(focus) + "}";
     std::fwrite(out.data(), 1, out.size(), stdout);

@@ -1,44 +1,40 @@
 #include "controls/FlatButton.h"
 
-#include "util/BufferedPaint.h"
-#include "util/WindowDispatch.h"
+#include "core/SystemTexts.h"
+#include "util/UniqueHandle.h"
 
 namespace tornavel {
-namespace {
 
-constexpr wchar_t kClassName[] = L"TornavelFlatButton";
-
-}  // namespace
-
-bool FlatButton::Create(HWND parent, const RECT& rect, const std::wstring& caption, bool tabStop,
-                        const Colours& colours, HFONT font, PicturePainter picture) {
-    if (!RegisterOwnedWindowClass<FlatButton>(kClassName, CS_HREDRAW | CS_VREDRAW)) return false;
+bool FlatButton::Create(HWND parent, const RECT& rect, const std::wstring& name, bool paintName, bool tabStop,
+                        const Colours& colours, PicturePainter picture) {
     colours_ = colours;
-    font_ = font;
+    paintName_ = paintName;
     picture_ = std::move(picture);
-    DWORD style = WS_CHILD | WS_VISIBLE;
+    DWORD style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
     if (tabStop) style |= WS_TABSTOP;
-    return ::CreateWindowExW(0, kClassName, caption.c_str(), style, rect.left, rect.top,
-                             rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
-                             ::GetModuleHandleW(nullptr), this) != nullptr;
+    hwnd_ = ::CreateWindowExW(0, L"BUTTON", name.c_str(), style, rect.left, rect.top, rect.right - rect.left,
+                              rect.bottom - rect.top, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    if (hwnd_ == nullptr) return false;
+    subclass_.Attach(hwnd_, texts::kButtonHandlerName,
+                     [this](UINT message, WPARAM wParam, LPARAM lParam) { return HandleMessage(message, wParam, lParam); });
+    return true;
+}
+
+void FlatButton::SetFont(HFONT font) {
+    font_ = font;
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void FlatButton::Click() {
     if (onClick_) onClick_();
 }
 
-LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+std::optional<LRESULT> FlatButton::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            BufferedPaint paint(hwnd_);
-            Paint(paint.Dc(), paint.Client());
-            return 0;
-        }
+            return 1;  // Draw fills every pixel
         case WM_SETCURSOR:
-            if (mousePointer_ == kCustomPointer && mouseIcon_ != nullptr &&
-                LOWORD(lParam) == HTCLIENT) {
+            if (mousePointer_ == kCustomPointer && mouseIcon_ != nullptr && LOWORD(lParam) == HTCLIENT) {
                 ::SetCursor(mouseIcon_);
                 return TRUE;
             }
@@ -52,49 +48,17 @@ LRESULT FlatButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 ::TrackMouseEvent(&track);
                 SetHover(true);
             }
-            return 0;
+            break;
         case WM_MOUSELEAVE:
             SetHover(false);
-            return 0;
-        case WM_LBUTTONDOWN:
-            pressed_ = true;
-            ::SetCapture(hwnd_);
-            return 0;
-        case WM_LBUTTONUP: {
-            const bool wasPressed = pressed_;
-            pressed_ = false;
-            ::ReleaseCapture();
-            RECT client{};
-            ::GetClientRect(hwnd_, &client);
-            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            if (wasPressed && ::PtInRect(&client, at)) Click();
-            return 0;
-        }
-        case WM_CAPTURECHANGED:
-            pressed_ = false;
-            return 0;
-        case WM_GETDLGCODE:
-            return DLGC_BUTTON;
-        case WM_KEYUP:
-            if (wParam == VK_SPACE) {
-                Click();
-                return 0;
-            }
             break;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-        case WM_ENABLE:
+        case WM_UPDATEUISTATE:
             ::InvalidateRect(hwnd_, nullptr, FALSE);
             break;
-        case WM_NCDESTROY: {
-            const HWND hwnd = hwnd_;
-            hwnd_ = nullptr;
-            return ::DefWindowProcW(hwnd, message, wParam, lParam);
-        }
         default:
             break;
     }
-    return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    return std::nullopt;
 }
 
 void FlatButton::SetHover(bool hover) {
@@ -103,24 +67,37 @@ void FlatButton::SetHover(bool hover) {
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-void FlatButton::Paint(HDC dc, const RECT& client) const {
+void FlatButton::Draw(const DRAWITEMSTRUCT& item) const {
+    HDC dc = item.hDC;
+    const RECT& rect = item.rcItem;
     UniqueBrush back(::CreateSolidBrush(hover_ ? colours_.hoverBack : colours_.back));
-    ::FillRect(dc, &client, back.Get());
-
-    if (picture_) picture_(dc, client, hover_ ? colours_.hoverText : colours_.text);
+    ::FillRect(dc, &rect, back.Get());
+    const COLORREF fore = hover_ ? colours_.hoverText : colours_.text;
+    if (picture_) picture_(dc, rect, fore);
 
     const int length = ::GetWindowTextLengthW(hwnd_);
-    if (length > 0) {
+    if (paintName_ && length > 0) {
         std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
         caption.resize(static_cast<std::size_t>(
             ::GetWindowTextW(hwnd_, caption.data(), static_cast<int>(caption.size()))));
-        HGDIOBJ oldFont = ::SelectObject(dc, font_);
-        ::SetBkMode(dc, TRANSPARENT);
-        ::SetTextColor(dc, hover_ ? colours_.hoverText : colours_.text);
-        RECT text = client;
+        const HGDIOBJ oldFont = ::SelectObject(dc, font_);
+        const int oldMode = ::SetBkMode(dc, TRANSPARENT);
+        ::SetTextColor(dc, fore);
+        RECT text = rect;
         ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                     DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        ::SetBkMode(dc, oldMode);
         ::SelectObject(dc, oldFont);
+    }
+
+    // The focus cue, as Windows shows it: only once the keyboard was used.
+    const bool cuesHidden = (::SendMessageW(hwnd_, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+    if ((item.itemState & ODS_FOCUS) != 0 && !cuesHidden) {
+        RECT cue = rect;
+        ::InflateRect(&cue, -3, -3);
+        ::SetTextColor(dc, RGB(0, 0, 0));
+        ::SetBkColor(dc, RGB(255, 255, 255));
+        ::DrawFocusRect(dc, &cue);
     }
 }
 

@@ -2,18 +2,17 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
-#include "core/SystemTexts.h"
-#include "util/WindowDispatch.h"
+#include "util/ControlSubclass.h"
 
 namespace tornavel {
 
-// A flat, colour-themed push button, painted by us: a back colour that changes
-// while the pointer is over it, a centred caption, an optional picture drawn
-// by the owner, and no focus rectangle. Its window text is its caption, so tools and screen readers
-// read it. It clicks on a left-button release over it, and on Space when it
-// has the focus.
+// A flat, colour-themed push button: the system's own BUTTON, owner-drawn,
+// so that clicking, Space, the focus and screen readers work as for any
+// Windows button. It is painted by one function from the state the system
+// hands over plus the hover state: a back colour that changes while the
+// pointer is over it, a picture drawn by the owner, the caption, and a focus
+// cue only while the window shows keyboard cues.
 class FlatButton {
   public:
     struct Colours {
@@ -22,6 +21,8 @@ class FlatButton {
         COLORREF text;
         COLORREF hoverText;
     };
+    // Paints the picture, centred in the button's rectangle.
+    using PicturePainter = std::function<void(HDC dc, const RECT& rect, COLORREF colour)>;
 
     // MousePointer value that shows the button's mouse icon.
     static constexpr int kCustomPointer = 99;
@@ -31,17 +32,19 @@ class FlatButton {
     FlatButton(const FlatButton&) = delete;
     FlatButton& operator=(const FlatButton&) = delete;
 
-    // Paints the picture, centred in the button's client rectangle.
-    using PicturePainter = std::function<void(HDC dc, const RECT& client, COLORREF colour)>;
-
-    // Creates the button window; the parent destroys it. The button must not
-    // move in memory after this. False when the window cannot be made.
-    bool Create(HWND parent, const RECT& rect, const std::wstring& caption, bool tabStop,
-                const Colours& colours, HFONT font, PicturePainter picture = {});
-
+    // Creates the button window; the parent destroys it. Its window text is
+    // `name`, what screen readers say; it is painted only with
+    // `paintName`. The button must not move in memory after this. False when
+    // the window cannot be made.
+    bool Create(HWND parent, const RECT& rect, const std::wstring& name, bool paintName, bool tabStop,
+                const Colours& colours, PicturePainter picture = {});
     HWND Handle() const noexcept { return hwnd_; }
+
+    void SetFont(HFONT font);
     void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
     void Click();
+    // The parent hands over its WM_DRAWITEM for this button.
+    void Draw(const DRAWITEMSTRUCT& item) const;
 
     // The pointer shown while MousePointer is kCustomPointer; the caller keeps
     // the cursor alive while the button lives.
@@ -49,23 +52,18 @@ class FlatButton {
     void SetMousePointer(int pointer) noexcept { mousePointer_ = pointer; }
 
   private:
-    template <typename Owner>
-    friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
-    static constexpr std::wstring_view kHandlerName = texts::kButtonHandlerName;
-
-    void Attach(HWND hwnd) noexcept { hwnd_ = hwnd; }
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Paint(HDC dc, const RECT& client) const;
+    std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void SetHover(bool hover);
 
     HWND hwnd_ = nullptr;
+    ControlSubclass subclass_;
     Colours colours_{};
     HFONT font_ = nullptr;
+    bool paintName_ = true;
     PicturePainter picture_;
     HCURSOR mouseIcon_ = nullptr;
     int mousePointer_ = kDefaultPointer;
     bool hover_ = false;
-    bool pressed_ = false;
     std::function<void()> onClick_;
 };
 

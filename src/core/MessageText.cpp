@@ -1,5 +1,7 @@
 #include "core/MessageText.h"
 
+#include "core/SystemTexts.h"
+
 namespace tornavel {
 
 std::wstring ExpandEnterTokens(std::wstring_view message) {
@@ -27,6 +29,25 @@ std::wstring ClipForDisplay(std::wstring text) {
     text.resize(cut);
     text += L'\u2026';
     return text;
+}
+
+std::wstring MessageBoxName(std::wstring_view sender) {
+    std::wstring name;
+    bool blank = true;  // drops leading blanks, and runs of them
+    for (const wchar_t c : sender) {
+        const bool isBlank = c <= L' ' || (c >= 0x7F && c <= 0x9F);
+        if (isBlank && blank) continue;
+        name += isBlank ? L' ' : c;
+        blank = isBlank;
+    }
+    if (!name.empty() && name.back() == L' ') name.pop_back();
+    if (name.size() > kMostNamedSenderChars) {
+        std::size_t cut = kMostNamedSenderChars;
+        if (name[cut - 1] >= 0xD800 && name[cut - 1] <= 0xDBFF) --cut;
+        name.resize(cut);
+        name += L'\u2026';
+    }
+    return texts::kMessageBoxNamePrefix + name;
 }
 
 }  // namespace tornavel

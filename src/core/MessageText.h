@@ -18,4 +18,13 @@ inline constexpr std::size_t kMostShownMessageChars = 8192;
 // cut never splits a CR LF pair or a surrogate pair.
 std::wstring ClipForDisplay(std::wstring text);
 
+// The longest sender's name a screen reader is given for the message box.
+inline constexpr std::size_t kMostNamedSenderChars = 100;
+
+// What a screen reader calls the message box: "Mensaje de " and the sender's
+// name, its runs of control characters and blanks made one blank, trimmed,
+// and cut after kMostNamedSenderChars (never inside a surrogate pair) with
+// "…" to say so.
+std::wstring MessageBoxName(std::wstring_view sender);
+
 }  // namespace tornavel

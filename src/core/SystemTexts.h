@@ -20,6 +20,12 @@ inline constexpr wchar_t kTitlePlaceholder[] = L"<NombreRemitente>";
 // The send button's caption.
 inline constexpr wchar_t kSendCaption[] = L"Enviar respuesta y cerrar";
 
+// What a screen reader says for each control. The send button says its
+// caption; the message box, this prefix and the sender's name.
+inline constexpr wchar_t kCloseButtonName[] = L"Cerrar";
+inline constexpr wchar_t kReplyBoxName[] = L"Respuesta";
+inline constexpr wchar_t kMessageBoxNamePrefix[] = L"Mensaje de ";
+
 // The first piece of each reply datagram, as the peer tells them apart.
 inline constexpr wchar_t kFirstReplyToken[] = L"MSG-ENVIAR";
 inline constexpr wchar_t kSecondReplyToken[] = L"MSG-ENVIADO_KORVexe";

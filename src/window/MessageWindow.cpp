@@ -1,6 +1,8 @@
 #include "window/MessageWindow.h"
 
+#include "core/MessageText.h"
 #include "core/RuntimeError.h"
+#include "util/AccessibleName.h"
 #include "util/BufferedPaint.h"
 #include "util/SystemMessage.h"
 #include "util/WindowIcons.h"
@@ -11,11 +13,12 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TornavelMensajeWindow";
 constexpr std::int32_t kErrElementNotFound = 35601;
+// A second or more between keystrokes ends a typing burst.
+constexpr DWORD kBurstGapMs = 1000;
 
 RuntimeError CreationFailure() {
     const DWORD code = ::GetLastError();
-    return RuntimeError(static_cast<std::int32_t>(code), SystemErrorText(code),
-                        texts::kApplicationName);
+    return RuntimeError(static_cast<std::int32_t>(code), SystemErrorText(code), texts::kApplicationName);
 }
 
 int ScreenDpi() {
@@ -25,18 +28,19 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-HWND CreateTextBox(HWND parent, const RECT& r, DWORD style, HFONT font) {
-    HWND box = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | style,
-                                 r.left, r.top, r.right - r.left, r.bottom - r.top, parent, nullptr,
-                                 ::GetModuleHandleW(nullptr), nullptr);
+HWND CreateTextBox(HWND parent, DWORD style) {
+    HWND box = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | style, 0, 0, 0, 0,
+                                 parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     if (box == nullptr) throw CreationFailure();
-    ::SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return box;
 }
 
-bool IsBlank(std::wstring_view text) {
-    return text.find_first_not_of(L' ') == std::wstring_view::npos;
+void Place(HWND control, const RECT& r) {
+    ::SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
+
+bool IsBlank(std::wstring_view text) { return text.find_first_not_of(L' ') == std::wstring_view::npos; }
 
 // Ends the program at once: no further handler runs, the window's unload
 // included.
@@ -52,12 +56,17 @@ MessageWindow::MessageWindow(Callbacks callbacks) : callbacks_(std::move(callbac
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     // A popup without border or caption: its outer size is its client size.
-    ::CreateWindowExW(WS_EX_APPWINDOW, kClassName, texts::kWindowCaption,
-                      WS_POPUP | WS_CLIPCHILDREN, x, y, width, height, nullptr, nullptr,
-                      ::GetModuleHandleW(nullptr), this);
+    ::CreateWindowExW(WS_EX_APPWINDOW, kClassName, texts::kWindowCaption, WS_POPUP | WS_CLIPCHILDREN, x, y,
+                      width, height, nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
     if (hwnd_ == nullptr) throw CreationFailure();
     try {
         CreateControls();
+        // On a monitor whose dpi is not the system's, the window takes that
+        // monitor's dpi from the start.
+        if (const int own = static_cast<int>(::GetDpiForWindow(hwnd_)); own > 0 && own != dpi_)
+            OnDpiChanged(own, nullptr);
+        // Keyboard cues stay hidden until the keyboard is used.
+        ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     } catch (...) {
         // No destructor runs for a half-built object: take the window down here.
         Destroy();
@@ -71,15 +80,12 @@ void MessageWindow::Destroy() noexcept {
     if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
 }
 
-RECT MessageWindow::Pixels(const layout::TwipsRect& rect) const {
-    return layout::ToPixels(rect, dpi_);
-}
+RECT MessageWindow::Pixels(const layout::TwipsRect& rect) const { return layout::ToPixels(rect, dpi_); }
 
 HFONT MessageWindow::MakeFont(const layout::FontDesign& design, UniqueFont& owner) const {
-    owner.Reset(::CreateFontW(-::MulDiv(design.centiPoints, dpi_, 7200), 0, 0, 0, design.weight,
-                              FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                              design.family));
+    owner.Reset(::CreateFontW(-::MulDiv(design.centiPoints, dpi_, 7200), 0, 0, 0, design.weight, FALSE, FALSE,
+                              FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                              DEFAULT_PITCH | FF_DONTCARE, design.family));
     return owner.Get();
 }
 
@@ -88,59 +94,105 @@ void MessageWindow::CreateControls() {
     windowBack_.Reset(::CreateSolidBrush(kWindowBack));
     replyBack_.Reset(::CreateSolidBrush(kReplyBack));
 
-    // Message: read-only but selectable, outside the tab order.
-    messageBox_ = CreateTextBox(hwnd_, Pixels(kMessageBox), ES_READONLY | ES_AUTOVSCROLL,
-                                MakeFont(kMessageFont, messageFont_));
-    // Reply: editable, no length limit, first in the tab order.
-    replyBox_ = CreateTextBox(hwnd_, Pixels(kReplyBox), ES_AUTOVSCROLL | WS_TABSTOP,
-                              MakeFont(kReplyFont, replyFont_));
+    // Message: read-only but selectable, outside the tab order. Reply:
+    // editable, no length limit, first in the tab order. Screen readers get a
+    // name for each.
+    messageBox_ = CreateTextBox(hwnd_, ES_READONLY | ES_AUTOVSCROLL);
+    replyBox_ = CreateTextBox(hwnd_, ES_AUTOVSCROLL | WS_TABSTOP);
     ::SendMessageW(replyBox_, EM_SETLIMITTEXT, 0, 0);
+    messageBoxSubclass_.Attach(messageBox_, kHandlerName, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+        return message == WM_GETOBJECT ? AnswerWithName(messageBox_, wParam, lParam, messageBoxName_)
+                                       : std::nullopt;
+    });
+    replyBoxSubclass_.Attach(replyBox_, kHandlerName, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+        return message == WM_GETOBJECT ? AnswerWithName(replyBox_, wParam, lParam, texts::kReplyBoxName)
+                                       : std::nullopt;
+    });
 
+    // The close button shows its cross, and says its name.
     const bool made =
-        closeButton_.Create(hwnd_, Pixels(kCloseButton), L"", true,
+        closeButton_.Create(hwnd_, {}, texts::kCloseButtonName, false, true,
                             {kCloseBack, kCloseHoverBack, kButtonText, kButtonText},
-                            MakeFont(kCloseFont, closeFont_),
-                            [this](HDC dc, const RECT& client, COLORREF colour) {
-                                PaintCloseGlyph(dc, client, colour, dpi_);
+                            [this](HDC dc, const RECT& rect, COLORREF colour) {
+                                PaintCloseGlyph(dc, rect, colour, dpi_);
                             }) &&
-        sendButton_.Create(hwnd_, Pixels(kSendButton), texts::kSendCaption, false,
-                           {kSendBack, kSendBack, kButtonText, kButtonText},
-                           MakeFont(kSendFont, sendFont_));
+        sendButton_.Create(hwnd_, {}, texts::kSendCaption, true, false,
+                           {kSendBack, kSendBack, kButtonText, kButtonText});
     if (!made) throw CreationFailure();
     closeButton_.OnClick([this] { callbacks_.close(); });
     sendButton_.OnClick([this] { SendAndEnd(); });
-    MakeFont(kTitleFont, titleFont_);
+    ApplyDpi(dpi_);
     lastFocus_ = replyBox_;
+}
+
+void MessageWindow::ApplyDpi(int dpi) {
+    using namespace layout;
+    dpi_ = dpi;
+    Place(messageBox_, Pixels(kMessageBox));
+    Place(replyBox_, Pixels(kReplyBox));
+    Place(closeButton_.Handle(), Pixels(kCloseButton));
+    Place(sendButton_.Handle(), Pixels(kSendButton));
+    ::SendMessageW(messageBox_, WM_SETFONT, reinterpret_cast<WPARAM>(MakeFont(kMessageFont, messageFont_)), TRUE);
+    ::SendMessageW(replyBox_, WM_SETFONT, reinterpret_cast<WPARAM>(MakeFont(kReplyFont, replyFont_)), TRUE);
+    closeButton_.SetFont(MakeFont(kCloseFont, closeFont_));
+    sendButton_.SetFont(MakeFont(kSendFont, sendFont_));
+    MakeFont(kTitleFont, titleFont_);
+    if (handCursor_) LoadHandCursor();
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+void MessageWindow::LoadHandCursor() {
+    const int size = ::MulDiv(32, dpi_, 96);
+    UniqueCursor hand(static_cast<HCURSOR>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), L"CURHAND", IMAGE_CURSOR, size, size, 0)));
+    if (!hand) throw RuntimeError(kErrElementNotFound, L"No se encontr\u00F3 el elemento", L"ImageList");
+    for (FlatButton* button : {&closeButton_, &sendButton_}) {
+        button->SetMouseIcon(hand.Get());
+        button->SetMousePointer(FlatButton::kCustomPointer);
+    }
+    // The buttons hold the new cursor before the old one goes.
+    handCursor_ = std::move(hand);
+}
+
+void MessageWindow::OnDpiChanged(int dpi, const RECT* suggested) {
+    if (dpi <= 0) return;
+    RECT target{};
+    if (suggested != nullptr && !::IsRectEmpty(suggested)) {
+        target = *suggested;
+    } else {
+        // No usable suggestion: the size for the new dpi about the same centre.
+        RECT now{};
+        ::GetWindowRect(hwnd_, &now);
+        const int width = layout::ToPixels(layout::kWindowWidthTwips, dpi);
+        const int height = layout::ToPixels(layout::kWindowHeightTwips, dpi);
+        target = {(now.left + now.right - width) / 2, (now.top + now.bottom - height) / 2, 0, 0};
+        target.right = target.left + width;
+        target.bottom = target.top + height;
+    }
+    ApplyDpi(dpi);
+    ::SetWindowPos(hwnd_, nullptr, target.left, target.top, target.right - target.left, target.bottom - target.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MessageWindow::Load() {
     SetWindowIcons(hwnd_, L"IconoAPL", true);
-    handCursor_.Reset(static_cast<HCURSOR>(
-        ::LoadImageW(::GetModuleHandleW(nullptr), L"CURHAND", IMAGE_CURSOR, 32, 32, 0)));
-    if (!handCursor_)
-        throw RuntimeError(kErrElementNotFound, L"No se encontr\u00F3 el elemento", L"ImageList");
-    for (FlatButton* button : {&closeButton_, &sendButton_}) {
-        button->SetMouseIcon(handCursor_.Get());
-        button->SetMousePointer(FlatButton::kCustomPointer);
-    }
+    LoadHandCursor();
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void MessageWindow::SetTitle(std::wstring title) {
+    messageBoxName_ = MessageBoxName(title);
     title_ = std::move(title);
     const RECT label = Pixels(layout::kTitleLabel);
     ::InvalidateRect(hwnd_, &label, FALSE);
 }
 
-void MessageWindow::SetMessage(const std::wstring& text) {
-    ::SetWindowTextW(messageBox_, text.c_str());
-}
+void MessageWindow::SetMessage(const std::wstring& text) { ::SetWindowTextW(messageBox_, text.c_str()); }
 
 std::wstring MessageWindow::ReplyText() const {
     const int length = ::GetWindowTextLengthW(replyBox_);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(replyBox_, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(::GetWindowTextW(replyBox_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -172,19 +224,44 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             ::SetBkColor(dc, reply ? layout::kReplyBack : layout::kWindowBack);
             return reinterpret_cast<LRESULT>(reply ? replyBack_.Get() : windowBack_.Get());
         }
-        case WM_MOUSEMOVE: {
-            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            const RECT label = Pixels(layout::kTitleLabel);
-            if (::PtInRect(&label, at)) StartDragIfLeftButton(wParam);
-            return 0;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            for (const FlatButton* button : {&closeButton_, &sendButton_})
+                if (item.hwndItem == button->Handle()) button->Draw(item);
+            return TRUE;
         }
+        case WM_COMMAND:
+            for (FlatButton* button : {&closeButton_, &sendButton_}) {
+                if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == button->Handle())
+                    button->Click();
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            OnMouseButton(message, lParam);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (pressedOnTitle_) StartDragIfLeftButton(wParam);
+            return 0;
+        case WM_CAPTURECHANGED:
+            pressedOnTitle_ = false;
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+            return 0;
         case WM_ACTIVATE:
             // Give the focus back to the control that had it.
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = ::GetFocus();
                 if (focus != nullptr && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
-            } else if (lastFocus_ != nullptr) {
-                ::SetFocus(lastFocus_);
+            } else {
+                if (lastFocus_ != nullptr) ::SetFocus(lastFocus_);
+                inTypingBurst_ = true;
+                lastKeyTime_ = ::GetTickCount();
             }
             return 0;
         case WM_DESTROY:
@@ -209,20 +286,30 @@ bool MessageWindow::HandleKey(const MSG& msg) {
         return false;
     }
     if (msg.message != WM_KEYDOWN) return false;
+    const bool inBurst = InTypingBurst(msg.time);
     const bool shift = ::GetKeyState(VK_SHIFT) < 0;
     const bool control = ::GetKeyState(VK_CONTROL) < 0;
     if (msg.wParam == VK_TAB && !control) {
         MoveFocus(shift);
         return true;
     }
-    // The send button is the default button: Enter presses it from any control
-    // but the close button, which Enter presses when it has the focus. Ctrl+Enter
-    // and Shift+Enter reach the reply box and type a line break.
-    if (msg.wParam == VK_RETURN && !shift && !control) {
-        (msg.hwnd == closeButton_.Handle() ? closeButton_ : sendButton_).Click();
-        return true;
+    if (msg.wParam != VK_RETURN || shift || control) return false;
+    // Ctrl+Enter and Shift+Enter reach the reply box and type a line break.
+    // Enter presses the close button when it has the focus; elsewhere the
+    // send button (the default button), unless it was meant for another
+    // window or there is nothing to send.
+    if (msg.hwnd == closeButton_.Handle()) {
+        closeButton_.Click();
+    } else if (!inBurst && !IsBlank(ReplyText())) {
+        sendButton_.Click();
     }
-    return false;
+    return true;
+}
+
+bool MessageWindow::InTypingBurst(DWORD time) {
+    if (time - lastKeyTime_ >= kBurstGapMs) inTypingBurst_ = false;
+    lastKeyTime_ = time;
+    return inTypingBurst_;
 }
 
 void MessageWindow::MoveFocus(bool backwards) {
@@ -232,7 +319,25 @@ void MessageWindow::MoveFocus(bool backwards) {
     std::size_t at = 0;
     while (at < count && stops[at] != focus) ++at;
     const std::size_t next = at == count ? 0 : (at + (backwards ? count - 1 : 1)) % count;
+    // The keyboard is in use: from now on the focus shows.
+    ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     ::SetFocus(stops[next]);
+}
+
+void MessageWindow::OnMouseButton(UINT message, LPARAM lParam) {
+    // The window keeps the mouse from a press to the last release, wherever
+    // the pointer goes; only a press on the title label may start a drag.
+    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
+        if (::GetCapture() == hwnd_) return;
+        ::SetCapture(hwnd_);
+        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        const RECT label = Pixels(layout::kTitleLabel);
+        pressedOnTitle_ = ::PtInRect(&label, at) != FALSE;
+        return;
+    }
+    const bool anyDown = ::GetKeyState(VK_LBUTTON) < 0 || ::GetKeyState(VK_RBUTTON) < 0 ||
+                         ::GetKeyState(VK_MBUTTON) < 0;
+    if (!anyDown && ::GetCapture() == hwnd_) ::ReleaseCapture();
 }
 
 void MessageWindow::Paint(HDC dc, const RECT& client) const {

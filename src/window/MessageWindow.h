@@ -6,6 +6,7 @@
 
 #include "controls/FlatButton.h"
 #include "core/SystemTexts.h"
+#include "util/ControlSubclass.h"
 #include "util/UniqueHandle.h"
 #include "util/WindowDispatch.h"
 #include "window/Layout.h"
@@ -43,7 +44,8 @@ class MessageWindow {
     // Destroys the window; its owner's message loop then ends.
     void Destroy() noexcept;
 
-    // The sender's name on the title bar.
+    // The sender's name on the title bar (and in the message box's name for
+    // screen readers).
     void SetTitle(std::wstring title);
     void SetMessage(const std::wstring& text);
     std::wstring ReplyText() const;
@@ -64,19 +66,34 @@ class MessageWindow {
     bool HandleKey(const MSG& msg);
 
     void CreateControls();
+    // Lays every control, font and picture out at `dpi`.
+    void ApplyDpi(int dpi);
+    // The buttons' hand pointer, at the window's dpi; raises 35601 when the
+    // exe lacks it.
+    void LoadHandCursor();
+    void OnDpiChanged(int dpi, const RECT* suggested);
     RECT Pixels(const layout::TwipsRect& rect) const;
     HFONT MakeFont(const layout::FontDesign& design, UniqueFont& owner) const;
     void Paint(HDC dc, const RECT& client) const;
     void MoveFocus(bool backwards);
+    void OnMouseButton(UINT message, LPARAM lParam);
 
     void StartDragIfLeftButton(WPARAM buttons);
     void SendAndEnd();
+    // True while `time` (a message's time) belongs to a run of keystrokes
+    // that began within a second of the window becoming active, each within
+    // a second of the one before: someone still typing into another window.
+    bool InTypingBurst(DWORD time);
 
     Callbacks callbacks_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
     std::wstring title_{texts::kTitlePlaceholder};
     HWND lastFocus_ = nullptr;
+    bool pressedOnTitle_ = false;  // the mouse button now down went down on the title label
+    bool inTypingBurst_ = false;
+    DWORD lastKeyTime_ = 0;
+    std::wstring messageBoxName_{texts::kMessageBoxNamePrefix};
 
     UniqueFont messageFont_;
     UniqueFont replyFont_;
@@ -89,6 +106,8 @@ class MessageWindow {
 
     HWND messageBox_ = nullptr;
     HWND replyBox_ = nullptr;
+    ControlSubclass messageBoxSubclass_;
+    ControlSubclass replyBoxSubclass_;
     FlatButton closeButton_;
     FlatButton sendButton_;
 };

@@ -135,9 +135,11 @@ std::vector<std::string> AppFolder::DebugLines() const {
     return lines;
 }
 
-nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title, const std::string& className) {
+nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title, const std::string& className,
+                     int dpi) {
     Args args{"--wait", std::to_string(wait.count()), "--title", title};
     if (!className.empty()) args.insert(args.end(), {"--class", className});
+    if (dpi >= 0) args.insert(args.end(), {"--dpi", std::to_string(dpi)});
     const fs::path out = fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
     Process(Wine((kBuild / "tools" / "probe.exe").string(), args), out).WaitExit(60s);
     const std::string json = ReadFile(out);
@@ -150,19 +152,6 @@ nlohmann::json WaitForWindow() {
     EXPECT_TRUE(window.value("found", false)) << "the pop-up did not show";
     return window;
 }
-
-namespace {
-
-void SetScreenDpi(int dpi) {
-    const Args argv = Wine("reg.exe", {"add", "HKCU\\Control Panel\\Desktop", "/v", "LogPixels", "/t",
-                                       "REG_DWORD", "/d", std::to_string(dpi), "/f"});
-    EXPECT_EQ(Process(argv).WaitExit(60s), std::optional<int>(0)) << "the dpi was not set to " << dpi;
-}
-
-}  // namespace
-
-ScopedScreenDpi::ScopedScreenDpi(int dpi) { SetScreenDpi(dpi); }
-ScopedScreenDpi::~ScopedScreenDpi() { SetScreenDpi(96); }
 
 Picture Screenshot() {
     DisplayPtr display = OpenDisplay();

@@ -71,17 +71,11 @@ class AppFolder {
 
 // The probe's JSON for the pop-up (or for a window of `className` titled
 // `title`), waiting up to `wait` for it to show; {"found":false} otherwise.
+// With `dpi`, the window is first told it moved to a monitor of that dpi.
 nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title = "Tornavel - Mensaje",
-                     const std::string& className = "");
+                     const std::string& className = "", int dpi = -1);
 // The pop-up's JSON, failing the test when it does not show within 20 s.
 nlohmann::json WaitForWindow();
-
-// The screen's dpi for Windows programs started while it lives (Wine reads
-// it at each program's start); back to 96 at its end.
-struct ScopedScreenDpi {
-    explicit ScopedScreenDpi(int dpi);
-    ~ScopedScreenDpi();
-};
 
 // An ARGB picture: a screenshot, an icon or the pointer.
 struct Picture {

@@ -65,6 +65,7 @@ TEST(Answering, BothDatagramsGoOutByteForByteAndTheProgramEnds) {
         {"typed, then the send button", [](PopUp& p) { p.Type("  Voy  "); p.Click(kSend); }, "Voy"},
         {"Ctrl+Enter and Shift+Enter break lines, Enter sends",
          [](PopUp& p) {
+             std::this_thread::sleep_for(1100ms);  // reads the message first
              p.Type("uno");
              Xdotool({"key", "ctrl+Return"});
              p.Type("dos ");
@@ -157,19 +158,73 @@ TEST(FailingDestination, TheErrorBoxSaysWhyAndWhatWasBeingSent) {
     }
 }
 
-// Presses `button` at (x, y) of the pop-up, moves a first step and then on
-// by (104, 63), releases; where the window is then.
-std::pair<int, int> Drag(PopUp& popUp, const char* button, int x, int y) {
-    popUp.MoveTo(x, y);
+// Enter is ours to make safe: it never sends a blank reply nor words typed
+// while someone was still typing into the window they were in.
+TEST(Keyboard, EnterNeverMisfiresAndTabShowsTheFocusOnTheCloseButtonOnly) {
+    {
+        PopUp popUp;
+        ASSERT_TRUE(popUp.found);
+        std::this_thread::sleep_for(1100ms);
+        Xdotool({"key", "Return"});
+        EXPECT_FALSE(popUp.first.Receive(700ms)) << "a blank reply was sent";
+        EXPECT_TRUE(popUp.program->Running()) << "Enter on a blank reply closed the pop-up";
+    }
+    PopUp popUp;  // typed into from the first instant, Enter in the burst
+    ASSERT_TRUE(popUp.found);
+    popUp.Type("hola");
+    Xdotool({"key", "Return"});
+    EXPECT_FALSE(popUp.first.Receive(700ms)) << "Enter inside the burst sent";
+    EXPECT_EQ(Probe(2s)["children"][1]["text"], "hola") << "the burst lands in the reply box";
+
+    // Tab: a cue on the close button, nothing else changes.
+    std::this_thread::sleep_for(600ms);
+    const auto [left, top] = popUp.origin;
+    const Picture before = Screenshot();
+    Xdotool({"key", "Tab"});
+    std::this_thread::sleep_for(400ms);
+    const Picture after = Screenshot();
+    int changedOnClose = 0;
+    int changedElsewhere = 0;
+    for (int y = 0; y < 281; ++y) {
+        for (int x = 0; x < 492; ++x) {
+            if (before.At(left + x, top + y) == after.At(left + x, top + y)) continue;
+            const bool inReplyBox = x >= 26 && x < 465 && y >= 156 && y < 199;  // the caret left it
+            if (x >= 425 && y < 40) {
+                ++changedOnClose;
+            } else if (!inReplyBox) {
+                ++changedElsewhere;
+            }
+        }
+    }
+    EXPECT_GT(changedOnClose, 20) << "no focus cue on the close button";
+    EXPECT_EQ(changedElsewhere, 0);
+
+    // After a pause, Enter from the reply box sends the whole text.
+    Xdotool({"key", "shift+Tab"});
+    std::this_thread::sleep_for(1100ms);
+    Xdotool({"key", "Return"});
+    const std::optional<std::string> first = popUp.first.Receive(10s);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_NE(first->find("\xB6hola\xB6"), std::string::npos) << *first;
+    EXPECT_TRUE(popUp.second.Receive(5s).has_value());
+}
+
+// Presses `button` at the first point of `path` (in the pop-up), moves along
+// the rest and releases at its end; where the window is then.
+std::pair<int, int> Drag(PopUp& popUp, const char* button, const std::vector<std::pair<int, int>>& path) {
+    popUp.MoveTo(path[0].first, path[0].second);
     Xdotool({"mousedown", button});
-    popUp.MoveTo(x + 4, y + 3);
-    std::this_thread::sleep_for(200ms);
-    popUp.MoveTo(x + 104, y + 63);
-    std::this_thread::sleep_for(200ms);
+    for (std::size_t i = 1; i < path.size(); ++i) {
+        popUp.MoveTo(path[i].first, path[i].second);
+        std::this_thread::sleep_for(100ms);
+    }
     Xdotool({"mouseup", button});
     std::this_thread::sleep_for(300ms);
     return popUp.Position();
 }
+
+// From (x, y): a first step of (4, 3), then on to (x + 104, y + 63).
+std::vector<std::pair<int, int>> Straight(int x, int y) { return {{x, y}, {x + 4, y + 3}, {x + 104, y + 63}}; }
 
 TEST(Mouse, ButtonsShowTheHandAndALeftDragOnTheTitleMovesTheWindow) {
     PopUp popUp;
@@ -192,18 +247,22 @@ TEST(Mouse, ButtonsShowTheHandAndALeftDragOnTheTitleMovesTheWindow) {
         EXPECT_EQ(shot.Rgb(popUp.origin.first + 430, popUp.origin.second + 3), x == kClose.first ? 0xD90000u : 0x555555u);
         EXPECT_EQ(shot.Rgb(popUp.origin.first + 22, popUp.origin.second + 222), 0x0080CCu);
     }
-    // The system's move follows the pointer from where the first step left it.
-    const std::pair<int, int> moved{popUp.origin.first + 100, popUp.origin.second + 60};
-    EXPECT_EQ(Drag(popUp, "1", 100, 20), moved);
+    // The system's move follows the pointer from where the first step left
+    // it; a first step that already left the title's band starts it too.
+    const auto [x, y] = popUp.origin;
+    EXPECT_EQ(popUp.origin = Drag(popUp, "1", Straight(100, 20)), std::make_pair(x + 100, y + 60));
+    EXPECT_EQ(Drag(popUp, "1", {{100, 20}, {100, 43}, {200, 83}}), std::make_pair(x + 200, y + 100));
 }
 
 TEST(Mouse, NoOtherDragMovesTheWindow) {
     PopUp popUp;
     ASSERT_TRUE(popUp.found);
-    EXPECT_EQ(Drag(popUp, "3", 100, 20), popUp.origin) << "right button";
-    EXPECT_EQ(Drag(popUp, "1", 100, 3), popUp.origin) << "bar above the label";
-    EXPECT_EQ(Drag(popUp, "1", 100, 36), popUp.origin) << "bar below the label";
-    EXPECT_EQ(Drag(popUp, "1", 200, 120), popUp.origin) << "window body";
+    EXPECT_EQ(Drag(popUp, "3", Straight(100, 20)), popUp.origin) << "right button";
+    EXPECT_EQ(Drag(popUp, "1", Straight(100, 36)), popUp.origin) << "bar below the label";
+    EXPECT_EQ(Drag(popUp, "1", Straight(200, 120)), popUp.origin) << "window body";
+    EXPECT_EQ(Drag(popUp, "1", {{100, 3}, {100, 5}, {101, 8}, {102, 12}, {103, 16}, {104, 20}, {204, 83}}),
+              popUp.origin)
+        << "bar above the label, then over it in small steps";
     EXPECT_TRUE(popUp.program->Running());
 }
 

@@ -1,0 +1,138 @@
+#include "util/AccessibleName.h"
+
+#include <ole2.h>
+#include <oleacc.h>
+
+#include <atomic>
+
+namespace tornavel {
+namespace {
+
+// Declared here: MinGW's import library gives wrong bytes for it in a static link.
+constexpr IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
+struct Accessibility {
+    decltype(&::CreateStdAccessibleObject) createStandard = nullptr;
+    decltype(&::LresultFromObject) lresultFromObject = nullptr;
+    decltype(&::SysAllocString) allocString = nullptr;
+};
+
+const Accessibility& Library() {
+    static const Accessibility library = [] {
+        Accessibility found;
+        HMODULE oleacc = ::LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        HMODULE oleaut = ::LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        if (oleacc == nullptr || oleaut == nullptr) return found;
+        found.createStandard = reinterpret_cast<decltype(found.createStandard)>(
+            reinterpret_cast<void*>(::GetProcAddress(oleacc, "CreateStdAccessibleObject")));
+        found.lresultFromObject = reinterpret_cast<decltype(found.lresultFromObject)>(
+            reinterpret_cast<void*>(::GetProcAddress(oleacc, "LresultFromObject")));
+        found.allocString = reinterpret_cast<decltype(found.allocString)>(
+            reinterpret_cast<void*>(::GetProcAddress(oleaut, "SysAllocString")));
+        return found;
+    }();
+    return library;
+}
+
+// The standard object with our name: every call but the name goes to it.
+// A COM object: its reference count owns it, and the last Release frees it.
+class NamedAccessible final : public IAccessible {
+  public:
+    NamedAccessible(IAccessible* standard, std::wstring name) : standard_(standard), name_(std::move(name)) {}
+    NamedAccessible(const NamedAccessible&) = delete;
+    NamedAccessible& operator=(const NamedAccessible&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (out == nullptr) return E_POINTER;
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == kIidAccessible) {
+            *out = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return standard_->QueryInterface(iid, out);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) delete this;
+        return left;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (name == nullptr) return E_POINTER;
+        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) return standard_->get_accName(child, name);
+        *name = Library().allocString(name_.c_str());
+        return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+
+    // The rest, as the standard object answers it.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return standard_->GetTypeInfoCount(n); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID l, ITypeInfo** t) override {
+        return standard_->GetTypeInfo(i, l, t);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID r, LPOLESTR* n, UINT c, LCID l, DISPID* d) override {
+        return standard_->GetIDsOfNames(r, n, c, l, d);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID d, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v, EXCEPINFO* e,
+                                     UINT* a) override {
+        return standard_->Invoke(d, r, l, f, p, v, e, a);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override { return standard_->get_accParent(p); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* n) override { return standard_->get_accChildCount(n); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** d) override { return standard_->get_accChild(c, d); }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override { return standard_->get_accValue(c, v); }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT c, BSTR* d) override {
+        return standard_->get_accDescription(c, d);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT c, VARIANT* r) override { return standard_->get_accRole(c, r); }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT c, VARIANT* s) override { return standard_->get_accState(c, s); }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR* h) override { return standard_->get_accHelp(c, h); }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* f, VARIANT c, long* t) override {
+        return standard_->get_accHelpTopic(f, c, t);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT c, BSTR* k) override {
+        return standard_->get_accKeyboardShortcut(c, k);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* f) override { return standard_->get_accFocus(f); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* s) override { return standard_->get_accSelection(s); }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT c, BSTR* a) override {
+        return standard_->get_accDefaultAction(c, a);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long f, VARIANT c) override { return standard_->accSelect(f, c); }
+    HRESULT STDMETHODCALLTYPE accLocation(long* x, long* y, long* w, long* h, VARIANT c) override {
+        return standard_->accLocation(x, y, w, h, c);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long n, VARIANT s, VARIANT* e) override {
+        return standard_->accNavigate(n, s, e);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* c) override { return standard_->accHitTest(x, y, c); }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT c) override { return standard_->accDoDefaultAction(c); }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT c, BSTR n) override { return standard_->put_accName(c, n); }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT c, BSTR v) override { return standard_->put_accValue(c, v); }
+
+  private:
+    ~NamedAccessible() { standard_->Release(); }
+
+    IAccessible* standard_;
+    std::wstring name_;
+    std::atomic<ULONG> references_{1};
+};
+
+}  // namespace
+
+std::optional<LRESULT> AnswerWithName(HWND control, WPARAM wParam, LPARAM lParam, const std::wstring& name) {
+    if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return std::nullopt;
+    const Accessibility& library = Library();
+    if (library.createStandard == nullptr || library.lresultFromObject == nullptr || library.allocString == nullptr)
+        return std::nullopt;
+    void* standard = nullptr;
+    if (FAILED(library.createStandard(control, OBJID_CLIENT, kIidAccessible, &standard)) || standard == nullptr)
+        return std::nullopt;
+    // Ours until LresultFromObject takes its own reference.
+    auto* named = new NamedAccessible(static_cast<IAccessible*>(standard), name);
+    const LRESULT answer = library.lresultFromObject(kIidAccessible, wParam, named);
+    named->Release();
+    return answer;
+}
+
+}  // namespace tornavel
