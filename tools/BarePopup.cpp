@@ -22,8 +22,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 HFONT Font(const wchar_t* family, int height, int weight) {
-    return ::CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE, family);
+    return ::CreateFontW(-height, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                         DEFAULT_PITCH | FF_DONTCARE, family);
 }
 
 }  // namespace
@@ -39,15 +40,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     g_titleFont = Font(L"Open Sans Light", 16, 700);
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - 492) / 2;
     const int y = (::GetSystemMetrics(SM_CYSCREEN) - 281) / 2;
-    HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST, L"BarePopup", L"Bare pop-up", WS_POPUP, x, y, 492, 281,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND hwnd = ::CreateWindowExW(WS_EX_TOPMOST, L"BarePopup", L"Bare pop-up", WS_POPUP, x, y, 492,
+                                  281, nullptr, nullptr, instance, nullptr);
     const RECT boxes[] = {{18, 54, 473, 135}, {26, 156, 465, 199}};
     const HFONT fonts[] = {Font(L"Open Sans", 19, 400), Font(L"Open Sans Light", 15, 300)};
     for (int i = 0; i < 2; ++i) {
         const RECT& r = boxes[i];
-        HWND box = ::CreateWindowExW(0, L"EDIT", i == 0 ? L"Hola" : L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE,
-                                     r.left, r.top, r.right - r.left, r.bottom - r.top, hwnd, nullptr, instance,
-                                     nullptr);
+        HWND box = ::CreateWindowExW(
+            0, L"EDIT", i == 0 ? L"Hola" : L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, r.left, r.top,
+            r.right - r.left, r.bottom - r.top, hwnd, nullptr, instance, nullptr);
         ::SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[i]), FALSE);
     }
     ::ShowWindow(hwnd, SW_SHOWNORMAL);

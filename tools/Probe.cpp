@@ -83,10 +83,12 @@ std::wstring TextOf(HWND hwnd) {
 // object, as the platform's accessibility (MSAA) gives them.
 std::string Accessible(HWND hwnd) {
     // Declared here: MinGW's import library gives wrong bytes for it in a static link.
-    static const IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+    static const IID kIidAccessible = {
+        0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
     IAccessible* object = nullptr;
     if (FAILED(::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
-                                            reinterpret_cast<void**>(&object))) || object == nullptr)
+                                            reinterpret_cast<void**>(&object))) ||
+        object == nullptr)
         return "";
     VARIANT self{};
     self.vt = VT_I4;
@@ -94,9 +96,10 @@ std::string Accessible(HWND hwnd) {
     std::string out;
     for (const bool name : {true, false}) {
         BSTR text = nullptr;
-        const HRESULT hr = name ? object->get_accName(self, &text) : object->get_accValue(self, &text);
-        out += std::string(",\"") + (name ? "name" : "value") + "\":" +
-               (SUCCEEDED(hr) && text != nullptr ? Json(text) : "null");
+        const HRESULT hr =
+            name ? object->get_accName(self, &text) : object->get_accValue(self, &text);
+        out += std::string(",\"") + (name ? "name" : "value") +
+               "\":" + (SUCCEEDED(hr) && text != nullptr ? Json(text) : "null");
         if (text != nullptr) ::SysFreeString(text);
     }
     object->Release();
@@ -152,7 +155,8 @@ int wmain(int argc, wchar_t** argv) {
 
     if (dpi >= 0) {
         RECT suggested{};  // none: Wine hands an empty one across processes anyway
-        ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                       reinterpret_cast<LPARAM>(&suggested));
         ::Sleep(300);  // for the repaint
     }
     ::CoInitialize(nullptr);

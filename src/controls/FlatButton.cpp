@@ -5,18 +5,21 @@
 
 namespace tornavel {
 
-bool FlatButton::Create(HWND parent, const RECT& rect, const std::wstring& name, bool paintName, bool tabStop,
-                        const Colours& colours, PicturePainter picture) {
+bool FlatButton::Create(HWND parent, const RECT& rect, const std::wstring& name, bool paintName,
+                        bool tabStop, const Colours& colours, PicturePainter picture) {
     colours_ = colours;
     paintName_ = paintName;
     picture_ = std::move(picture);
     DWORD style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
     if (tabStop) style |= WS_TABSTOP;
-    hwnd_ = ::CreateWindowExW(0, L"BUTTON", name.c_str(), style, rect.left, rect.top, rect.right - rect.left,
-                              rect.bottom - rect.top, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = ::CreateWindowExW(0, L"BUTTON", name.c_str(), style, rect.left, rect.top,
+                              rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                              ::GetModuleHandleW(nullptr), nullptr);
     if (hwnd_ == nullptr) return false;
     subclass_.Attach(hwnd_, texts::kButtonHandlerName,
-                     [this](UINT message, WPARAM wParam, LPARAM lParam) { return HandleMessage(message, wParam, lParam); });
+                     [this](UINT message, WPARAM wParam, LPARAM lParam) {
+                         return HandleMessage(message, wParam, lParam);
+                     });
     return true;
 }
 
@@ -34,7 +37,8 @@ std::optional<LRESULT> FlatButton::HandleMessage(UINT message, WPARAM, LPARAM lP
         case WM_ERASEBKGND:
             return 1;  // Draw fills every pixel
         case WM_SETCURSOR:
-            if (mousePointer_ == kCustomPointer && mouseIcon_ != nullptr && LOWORD(lParam) == HTCLIENT) {
+            if (mousePointer_ == kCustomPointer && mouseIcon_ != nullptr &&
+                LOWORD(lParam) == HTCLIENT) {
                 ::SetCursor(mouseIcon_);
                 return TRUE;
             }

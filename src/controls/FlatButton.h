@@ -36,8 +36,8 @@ class FlatButton {
     // `name`, what screen readers say; it is painted only with
     // `paintName`. The button must not move in memory after this. False when
     // the window cannot be made.
-    bool Create(HWND parent, const RECT& rect, const std::wstring& name, bool paintName, bool tabStop,
-                const Colours& colours, PicturePainter picture = {});
+    bool Create(HWND parent, const RECT& rect, const std::wstring& name, bool paintName,
+                bool tabStop, const Colours& colours, PicturePainter picture = {});
     HWND Handle() const noexcept { return hwnd_; }
 
     void SetFont(HFONT font);

@@ -59,9 +59,10 @@ ReplySender::ReplySender(FieldRecord record)
 }
 
 void ReplySender::Send(std::wstring_view reply) {
-    SendReplyDatagrams(reply, {record_, socket_, LocalTimeOfDay(), ClockSeededRandom(),
-                               [](const RuntimeError& error, std::wstring_view location,
-                                  std::wstring_view detail) { ShowErrorBox(error, location, detail); }});
+    SendReplyDatagrams(reply,
+                       {record_, socket_, LocalTimeOfDay(), ClockSeededRandom(),
+                        [](const RuntimeError& error, std::wstring_view location,
+                           std::wstring_view detail) { ShowErrorBox(error, location, detail); }});
 }
 
 }  // namespace tornavel

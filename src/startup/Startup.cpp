@@ -40,8 +40,8 @@ void CleanUp(const std::wstring& path, std::optional<TextStream>& stream,
 bool InAnsiCodePage(wchar_t c) {
     char bytes[8];
     BOOL usedDefault = FALSE;
-    return ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &c, 1, bytes, sizeof(bytes),
-                                 nullptr, &usedDefault) > 0 &&
+    return ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &c, 1, bytes, sizeof(bytes), nullptr,
+                                 &usedDefault) > 0 &&
            !usedDefault;
 }
 

@@ -34,9 +34,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     std::optional<MessageWindow> window;
     std::optional<ReplySender> sender;
-    std::optional<FieldRecord> record =
-        StartUp(window, {[&](std::wstring_view reply) { sender->Send(reply); },
-                         [&] { window->Destroy(); }});
+    std::optional<FieldRecord> record = StartUp(
+        window,
+        {[&](std::wstring_view reply) { sender->Send(reply); }, [&] { window->Destroy(); }});
     if (!record) return 0;
     sender.emplace(std::move(*record));
 

@@ -9,7 +9,8 @@ namespace tornavel {
 namespace {
 
 // Declared here: MinGW's import library gives wrong bytes for it in a static link.
-constexpr IID kIidAccessible = {0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+constexpr IID kIidAccessible = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 struct Accessibility {
     decltype(&::CreateStdAccessibleObject) createStandard = nullptr;
@@ -38,7 +39,8 @@ const Accessibility& Library() {
 // A COM object: its reference count owns it, and the last Release frees it.
 class NamedAccessible final : public IAccessible {
   public:
-    NamedAccessible(IAccessible* standard, std::wstring name) : standard_(standard), name_(std::move(name)) {}
+    NamedAccessible(IAccessible* standard, std::wstring name)
+        : standard_(standard), name_(std::move(name)) {}
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
@@ -60,55 +62,87 @@ class NamedAccessible final : public IAccessible {
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (name == nullptr) return E_POINTER;
-        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) return standard_->get_accName(child, name);
+        if (child.vt != VT_I4 || child.lVal != CHILDID_SELF)
+            return standard_->get_accName(child, name);
         *name = Library().allocString(name_.c_str());
         return *name != nullptr ? S_OK : E_OUTOFMEMORY;
     }
 
     // The rest, as the standard object answers it.
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return standard_->GetTypeInfoCount(n); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override {
+        return standard_->GetTypeInfoCount(n);
+    }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID l, ITypeInfo** t) override {
         return standard_->GetTypeInfo(i, l, t);
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID r, LPOLESTR* n, UINT c, LCID l, DISPID* d) override {
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID r, LPOLESTR* n, UINT c, LCID l,
+                                            DISPID* d) override {
         return standard_->GetIDsOfNames(r, n, c, l, d);
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID d, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v, EXCEPINFO* e,
-                                     UINT* a) override {
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID d, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v,
+                                     EXCEPINFO* e, UINT* a) override {
         return standard_->Invoke(d, r, l, f, p, v, e, a);
     }
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override { return standard_->get_accParent(p); }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long* n) override { return standard_->get_accChildCount(n); }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** d) override { return standard_->get_accChild(c, d); }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override { return standard_->get_accValue(c, v); }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override {
+        return standard_->get_accParent(p);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* n) override {
+        return standard_->get_accChildCount(n);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** d) override {
+        return standard_->get_accChild(c, d);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override {
+        return standard_->get_accValue(c, v);
+    }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT c, BSTR* d) override {
         return standard_->get_accDescription(c, d);
     }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT c, VARIANT* r) override { return standard_->get_accRole(c, r); }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT c, VARIANT* s) override { return standard_->get_accState(c, s); }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR* h) override { return standard_->get_accHelp(c, h); }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT c, VARIANT* r) override {
+        return standard_->get_accRole(c, r);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT c, VARIANT* s) override {
+        return standard_->get_accState(c, s);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR* h) override {
+        return standard_->get_accHelp(c, h);
+    }
     HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* f, VARIANT c, long* t) override {
         return standard_->get_accHelpTopic(f, c, t);
     }
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT c, BSTR* k) override {
         return standard_->get_accKeyboardShortcut(c, k);
     }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* f) override { return standard_->get_accFocus(f); }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* s) override { return standard_->get_accSelection(s); }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* f) override {
+        return standard_->get_accFocus(f);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* s) override {
+        return standard_->get_accSelection(s);
+    }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT c, BSTR* a) override {
         return standard_->get_accDefaultAction(c, a);
     }
-    HRESULT STDMETHODCALLTYPE accSelect(long f, VARIANT c) override { return standard_->accSelect(f, c); }
+    HRESULT STDMETHODCALLTYPE accSelect(long f, VARIANT c) override {
+        return standard_->accSelect(f, c);
+    }
     HRESULT STDMETHODCALLTYPE accLocation(long* x, long* y, long* w, long* h, VARIANT c) override {
         return standard_->accLocation(x, y, w, h, c);
     }
     HRESULT STDMETHODCALLTYPE accNavigate(long n, VARIANT s, VARIANT* e) override {
         return standard_->accNavigate(n, s, e);
     }
-    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* c) override { return standard_->accHitTest(x, y, c); }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT c) override { return standard_->accDoDefaultAction(c); }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT c, BSTR n) override { return standard_->put_accName(c, n); }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT c, BSTR v) override { return standard_->put_accValue(c, v); }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* c) override {
+        return standard_->accHitTest(x, y, c);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT c) override {
+        return standard_->accDoDefaultAction(c);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT c, BSTR n) override {
+        return standard_->put_accName(c, n);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT c, BSTR v) override {
+        return standard_->put_accValue(c, v);
+    }
 
   private:
     ~NamedAccessible() { standard_->Release(); }
@@ -120,13 +154,16 @@ class NamedAccessible final : public IAccessible {
 
 }  // namespace
 
-std::optional<LRESULT> AnswerWithName(HWND control, WPARAM wParam, LPARAM lParam, const std::wstring& name) {
+std::optional<LRESULT> AnswerWithName(HWND control, WPARAM wParam, LPARAM lParam,
+                                      const std::wstring& name) {
     if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) return std::nullopt;
     const Accessibility& library = Library();
-    if (library.createStandard == nullptr || library.lresultFromObject == nullptr || library.allocString == nullptr)
+    if (library.createStandard == nullptr || library.lresultFromObject == nullptr ||
+        library.allocString == nullptr)
         return std::nullopt;
     void* standard = nullptr;
-    if (FAILED(library.createStandard(control, OBJID_CLIENT, kIidAccessible, &standard)) || standard == nullptr)
+    if (FAILED(library.createStandard(control, OBJID_CLIENT, kIidAccessible, &standard)) ||
+        standard == nullptr)
         return std::nullopt;
     // Ours until LresultFromObject takes its own reference.
     auto* named = new NamedAccessible(static_cast<IAccessible*>(standard), name);

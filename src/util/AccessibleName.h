@@ -12,6 +12,7 @@ namespace tornavel {
 // screen reader says); nothing for any other object, which the control then
 // answers itself. The accessibility library is loaded at the first question,
 // from System32, so a start-up without a screen reader pays nothing for it.
-std::optional<LRESULT> AnswerWithName(HWND control, WPARAM wParam, LPARAM lParam, const std::wstring& name);
+std::optional<LRESULT> AnswerWithName(HWND control, WPARAM wParam, LPARAM lParam,
+                                      const std::wstring& name);
 
 }  // namespace tornavel

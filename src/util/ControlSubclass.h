@@ -15,7 +15,8 @@ namespace tornavel {
 // outlive the control and not move after Attach.
 class ControlSubclass {
   public:
-    using Handler = std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)>;
+    using Handler =
+        std::function<std::optional<LRESULT>(UINT message, WPARAM wParam, LPARAM lParam)>;
 
     ControlSubclass() = default;
     ControlSubclass(const ControlSubclass&) = delete;
@@ -26,7 +27,8 @@ class ControlSubclass {
     LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const;
 
   private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept;
 
     HWND control_ = nullptr;
     WNDPROC original_ = nullptr;

@@ -59,8 +59,7 @@ RuntimeError CurrentFailureAsRuntimeError() {
     }
 }
 
-void ShowErrorBox(const RuntimeError& error, std::wstring_view location,
-                    std::wstring_view detail) {
+void ShowErrorBox(const RuntimeError& error, std::wstring_view location, std::wstring_view detail) {
     const std::wstring text =
         ComposeErrorReport(error.Number(), error.Description(), error.Source(), location, detail);
     const VisualStylesScope visualStyles;

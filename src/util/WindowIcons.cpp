@@ -6,8 +6,7 @@ namespace tornavel {
 namespace {
 
 HANDLE LoadSharedIcon(const std::string& name, int cx, int cy) {
-    return ::LoadImageA(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON, cx, cy,
-                        LR_SHARED);
+    return ::LoadImageA(::GetModuleHandleW(nullptr), name.c_str(), IMAGE_ICON, cx, cy, LR_SHARED);
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ constexpr DWORD kBurstGapMs = 1000;
 
 RuntimeError CreationFailure() {
     const DWORD code = ::GetLastError();
-    return RuntimeError(static_cast<std::int32_t>(code), SystemErrorText(code), texts::kApplicationName);
+    return RuntimeError(static_cast<std::int32_t>(code), SystemErrorText(code),
+                        texts::kApplicationName);
 }
 
 int ScreenDpi() {
@@ -29,8 +30,8 @@ int ScreenDpi() {
 }
 
 HWND CreateTextBox(HWND parent, DWORD style) {
-    HWND box = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | style, 0, 0, 0, 0,
-                                 parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND box = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | style, 0,
+                                 0, 0, 0, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     if (box == nullptr) throw CreationFailure();
     return box;
 }
@@ -40,7 +41,9 @@ void Place(HWND control, const RECT& r) {
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool IsBlank(std::wstring_view text) { return text.find_first_not_of(L' ') == std::wstring_view::npos; }
+bool IsBlank(std::wstring_view text) {
+    return text.find_first_not_of(L' ') == std::wstring_view::npos;
+}
 
 // Ends the program at once: no further handler runs, the window's unload
 // included.
@@ -56,8 +59,9 @@ MessageWindow::MessageWindow(Callbacks callbacks) : callbacks_(std::move(callbac
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     const int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     // A popup without border or caption: its outer size is its client size.
-    ::CreateWindowExW(WS_EX_APPWINDOW, kClassName, texts::kWindowCaption, WS_POPUP | WS_CLIPCHILDREN, x, y,
-                      width, height, nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
+    ::CreateWindowExW(WS_EX_APPWINDOW, kClassName, texts::kWindowCaption,
+                      WS_POPUP | WS_CLIPCHILDREN, x, y, width, height, nullptr, nullptr,
+                      ::GetModuleHandleW(nullptr), this);
     if (hwnd_ == nullptr) throw CreationFailure();
     try {
         CreateControls();
@@ -66,7 +70,8 @@ MessageWindow::MessageWindow(Callbacks callbacks) : callbacks_(std::move(callbac
         if (const int own = static_cast<int>(::GetDpiForWindow(hwnd_)); own > 0 && own != dpi_)
             OnDpiChanged(own, nullptr);
         // Keyboard cues stay hidden until the keyboard is used.
-        ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+        ::SendMessageW(hwnd_, WM_CHANGEUISTATE,
+                       MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
     } catch (...) {
         // No destructor runs for a half-built object: take the window down here.
         Destroy();
@@ -80,12 +85,15 @@ void MessageWindow::Destroy() noexcept {
     if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
 }
 
-RECT MessageWindow::Pixels(const layout::TwipsRect& rect) const { return layout::ToPixels(rect, dpi_); }
+RECT MessageWindow::Pixels(const layout::TwipsRect& rect) const {
+    return layout::ToPixels(rect, dpi_);
+}
 
 HFONT MessageWindow::MakeFont(const layout::FontDesign& design, UniqueFont& owner) const {
-    owner.Reset(::CreateFontW(-::MulDiv(design.centiPoints, dpi_, 7200), 0, 0, 0, design.weight, FALSE, FALSE,
-                              FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                              DEFAULT_PITCH | FF_DONTCARE, design.family));
+    owner.Reset(::CreateFontW(-::MulDiv(design.centiPoints, dpi_, 7200), 0, 0, 0, design.weight,
+                              FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                              CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                              design.family));
     return owner.Get();
 }
 
@@ -100,24 +108,27 @@ void MessageWindow::CreateControls() {
     messageBox_ = CreateTextBox(hwnd_, ES_READONLY | ES_AUTOVSCROLL);
     replyBox_ = CreateTextBox(hwnd_, ES_AUTOVSCROLL | WS_TABSTOP);
     ::SendMessageW(replyBox_, EM_SETLIMITTEXT, 0, 0);
-    messageBoxSubclass_.Attach(messageBox_, kHandlerName, [this](UINT message, WPARAM wParam, LPARAM lParam) {
-        return message == WM_GETOBJECT ? AnswerWithName(messageBox_, wParam, lParam, messageBoxName_)
-                                       : std::nullopt;
-    });
-    replyBoxSubclass_.Attach(replyBox_, kHandlerName, [this](UINT message, WPARAM wParam, LPARAM lParam) {
-        return message == WM_GETOBJECT ? AnswerWithName(replyBox_, wParam, lParam, texts::kReplyBoxName)
-                                       : std::nullopt;
-    });
+    messageBoxSubclass_.Attach(
+        messageBox_, kHandlerName, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+            return message == WM_GETOBJECT
+                       ? AnswerWithName(messageBox_, wParam, lParam, messageBoxName_)
+                       : std::nullopt;
+        });
+    replyBoxSubclass_.Attach(
+        replyBox_, kHandlerName, [this](UINT message, WPARAM wParam, LPARAM lParam) {
+            return message == WM_GETOBJECT
+                       ? AnswerWithName(replyBox_, wParam, lParam, texts::kReplyBoxName)
+                       : std::nullopt;
+        });
 
     // The close button shows its cross, and says its name.
-    const bool made =
-        closeButton_.Create(hwnd_, {}, texts::kCloseButtonName, false, true,
-                            {kCloseBack, kCloseHoverBack, kButtonText, kButtonText},
-                            [this](HDC dc, const RECT& rect, COLORREF colour) {
-                                PaintCloseGlyph(dc, rect, colour, dpi_);
-                            }) &&
-        sendButton_.Create(hwnd_, {}, texts::kSendCaption, true, false,
-                           {kSendBack, kSendBack, kButtonText, kButtonText});
+    const bool made = closeButton_.Create(hwnd_, {}, texts::kCloseButtonName, false, true,
+                                          {kCloseBack, kCloseHoverBack, kButtonText, kButtonText},
+                                          [this](HDC dc, const RECT& rect, COLORREF colour) {
+                                              PaintCloseGlyph(dc, rect, colour, dpi_);
+                                          }) &&
+                      sendButton_.Create(hwnd_, {}, texts::kSendCaption, true, false,
+                                         {kSendBack, kSendBack, kButtonText, kButtonText});
     if (!made) throw CreationFailure();
     closeButton_.OnClick([this] { callbacks_.close(); });
     sendButton_.OnClick([this] { SendAndEnd(); });
@@ -132,8 +143,10 @@ void MessageWindow::ApplyDpi(int dpi) {
     Place(replyBox_, Pixels(kReplyBox));
     Place(closeButton_.Handle(), Pixels(kCloseButton));
     Place(sendButton_.Handle(), Pixels(kSendButton));
-    ::SendMessageW(messageBox_, WM_SETFONT, reinterpret_cast<WPARAM>(MakeFont(kMessageFont, messageFont_)), TRUE);
-    ::SendMessageW(replyBox_, WM_SETFONT, reinterpret_cast<WPARAM>(MakeFont(kReplyFont, replyFont_)), TRUE);
+    ::SendMessageW(messageBox_, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(MakeFont(kMessageFont, messageFont_)), TRUE);
+    ::SendMessageW(replyBox_, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(MakeFont(kReplyFont, replyFont_)), TRUE);
     closeButton_.SetFont(MakeFont(kCloseFont, closeFont_));
     sendButton_.SetFont(MakeFont(kSendFont, sendFont_));
     MakeFont(kTitleFont, titleFont_);
@@ -145,7 +158,8 @@ void MessageWindow::LoadHandCursor() {
     const int size = ::MulDiv(32, dpi_, 96);
     UniqueCursor hand(static_cast<HCURSOR>(
         ::LoadImageW(::GetModuleHandleW(nullptr), L"CURHAND", IMAGE_CURSOR, size, size, 0)));
-    if (!hand) throw RuntimeError(kErrElementNotFound, L"No se encontr\u00F3 el elemento", L"ImageList");
+    if (!hand)
+        throw RuntimeError(kErrElementNotFound, L"No se encontr\u00F3 el elemento", L"ImageList");
     for (FlatButton* button : {&closeButton_, &sendButton_}) {
         button->SetMouseIcon(hand.Get());
         button->SetMousePointer(FlatButton::kCustomPointer);
@@ -170,8 +184,8 @@ void MessageWindow::OnDpiChanged(int dpi, const RECT* suggested) {
         target.bottom = target.top + height;
     }
     ApplyDpi(dpi);
-    ::SetWindowPos(hwnd_, nullptr, target.left, target.top, target.right - target.left, target.bottom - target.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(hwnd_, nullptr, target.left, target.top, target.right - target.left,
+                   target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MessageWindow::Load() {
@@ -187,12 +201,15 @@ void MessageWindow::SetTitle(std::wstring title) {
     ::InvalidateRect(hwnd_, &label, FALSE);
 }
 
-void MessageWindow::SetMessage(const std::wstring& text) { ::SetWindowTextW(messageBox_, text.c_str()); }
+void MessageWindow::SetMessage(const std::wstring& text) {
+    ::SetWindowTextW(messageBox_, text.c_str());
+}
 
 std::wstring MessageWindow::ReplyText() const {
     const int length = ::GetWindowTextLengthW(replyBox_);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextW(replyBox_, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        ::GetWindowTextW(replyBox_, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -232,7 +249,8 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         case WM_COMMAND:
             for (FlatButton* button : {&closeButton_, &sendButton_}) {
-                if (HIWORD(wParam) == BN_CLICKED && reinterpret_cast<HWND>(lParam) == button->Handle())
+                if (HIWORD(wParam) == BN_CLICKED &&
+                    reinterpret_cast<HWND>(lParam) == button->Handle())
                     button->Click();
             }
             return 0;

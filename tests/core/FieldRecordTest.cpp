@@ -10,17 +10,13 @@ namespace {
 using Fields = std::vector<std::wstring>;
 
 TEST(SplitFields, KeepsEveryFieldAsItStands) {
+    // Only the pilcrow separates; look-alikes and its neighbours do not.
+    // clang-format off
     const std::pair<const wchar_t*, Fields> cases[] = {
-        {L"", {L""}},
-        {L"\u00B6", {L"", L""}},
-        {L"\u00B6a", {L"", L"a"}},
-        {L"a\u00B6", {L"a", L""}},
-        {L"solo", {L"solo"}},
-        {L"a\u00B6b\u00B6\u00B6d", {L"a", L"b", L"", L"d"}},
-        {L" a \u00B6\tb\t", {L" a ", L"\tb\t"}},
-        // Only the pilcrow separates; look-alikes and its neighbours do not.
-        {L"a\u00B5b\u00B7c|d", {L"a\u00B5b\u00B7c|d"}},
-    };
+        {L"", {L""}}, {L"\u00B6", {L"", L""}}, {L"\u00B6a", {L"", L"a"}}, {L"a\u00B6", {L"a", L""}},
+        {L"solo", {L"solo"}}, {L"a\u00B6b\u00B6\u00B6d", {L"a", L"b", L"", L"d"}},
+        {L" a \u00B6\tb\t", {L" a ", L"\tb\t"}}, {L"a\u00B5b\u00B7c|d", {L"a\u00B5b\u00B7c|d"}}};
+    // clang-format on
     for (const auto& [line, fields] : cases)
         EXPECT_EQ(SplitFields(line), fields) << ::testing::PrintToString(std::wstring(line));
     // Linear time: a quadratic splitter would not finish 2 million separators.

@@ -12,7 +12,8 @@ namespace {
 
 // Fields 1 = Ana, 4 = 7, 8 = B, 9 = 5001.
 FieldRecord ExampleRecord(std::size_t extraFields = 0) {
-    std::wstring line = L"0\u00B6Ana\u00B6h\u00B64000\u00B67\u00B65\u00B6msg\u00B6x\u00B6B\u00B65001";
+    std::wstring line =
+        L"0\u00B6Ana\u00B6h\u00B64000\u00B67\u00B65\u00B6msg\u00B6x\u00B6B\u00B65001";
     for (std::size_t i = 0; i < extraFields; ++i) line += L"\u00B6extra";
     return FieldRecord(SplitFields(line));
 }
@@ -22,16 +23,17 @@ TEST(ReplyDatagram, BothTokensWithTheSameIdReplyAndStamp) {
     const std::int32_t id = MakeReplyId(time, RandomPart(41.5f / 99.0f));
     const std::wstring reply = TrimBlanks(L"  Voy  ");
     for (const std::size_t extra : {0u, 3u}) {
-        EXPECT_EQ(ComposeReplyDatagram(texts::kFirstReplyToken, ExampleRecord(extra), id, reply,
-                                       TimeStamp(time)),
-                  L"MSG-ENVIAR\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM");
+        EXPECT_EQ(
+            ComposeReplyDatagram(texts::kFirstReplyToken, ExampleRecord(extra), id, reply,
+                                 TimeStamp(time)),
+            L"MSG-ENVIAR\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM");
     }
     EXPECT_EQ(ComposeReplyDatagram(texts::kSecondReplyToken, ExampleRecord(), id, L"", L"x"),
               L"MSG-ENVIADO_KORVexe\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6\u00B6x");
     // A typed pilcrow or line break goes out as typed.
-    EXPECT_EQ(SplitFields(ComposeReplyDatagram(L"T", ExampleRecord(), 1, L"a\u00B6b\r\nc", L"s"))
-                  .size(),
-              9u);
+    EXPECT_EQ(
+        SplitFields(ComposeReplyDatagram(L"T", ExampleRecord(), 1, L"a\u00B6b\r\nc", L"s")).size(),
+        9u);
 }
 
 TEST(ReplyDatagram, FewerThanTenFieldsRaise9BeforeAnythingIsBuilt) {
@@ -54,7 +56,8 @@ TEST(ReplyDatagram, IdIsTheTimeOfDayAndARandomPartOf1To99) {
     EXPECT_EQ(RandomPart(0.0f), 1);
     EXPECT_EQ(RandomPart(0.5f), 50);  // 49.5 truncated
     EXPECT_EQ(RandomPart(std::nextafter(1.0f, 0.0f)), 99);
-    for (float r = 0.0f; r < 1.0f; r += 0.0001f) ASSERT_TRUE(RandomPart(r) >= 1 && RandomPart(r) <= 99);
+    for (float r = 0.0f; r < 1.0f; r += 0.0001f)
+        ASSERT_TRUE(RandomPart(r) >= 1 && RandomPart(r) <= 99);
 }
 
 TEST(ReplyDatagram, StampOnTheTwelveHourClockAndOnlyBlanksTrimmed) {
@@ -66,8 +69,10 @@ TEST(ReplyDatagram, StampOnTheTwelveHourClockAndOnlyBlanksTrimmed) {
     for (const auto& [time, stamp] : stamps) EXPECT_EQ(TimeStamp(time), stamp);
 
     const std::pair<const wchar_t*, const wchar_t*> trims[] = {
-        {L"", L""},           {L"   ", L""},
-        {L" a  b ", L"a  b"}, {L"\t a \r\n", L"\t a \r\n"},
+        {L"", L""},
+        {L"   ", L""},
+        {L" a  b ", L"a  b"},
+        {L"\t a \r\n", L"\t a \r\n"},
         {L"\u00A0x\u00A0", L"\u00A0x\u00A0"},
     };
     for (const auto& [typed, sent] : trims) EXPECT_EQ(TrimBlanks(typed), sent);

@@ -13,7 +13,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
@@ -23,7 +22,6 @@
 #include <sstream>
 #include <stdexcept>
 #include <thread>
-
 
 extern char** environ;
 
@@ -62,7 +60,8 @@ Process::Process(const Args& argv, const fs::path& out, const fs::path& err) {
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     for (const auto& [fd, file] : {std::pair{1, out}, std::pair{2, err}}) {
         const std::string name = file.empty() ? "/dev/null" : file.string();
-        posix_spawn_file_actions_addopen(&actions, fd, name.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        posix_spawn_file_actions_addopen(&actions, fd, name.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                         0644);
     }
     const int rc = posix_spawnp(&pid_, raw[0], &actions, nullptr, raw.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -111,7 +110,9 @@ AppFolder::AppFolder() {
 
 AppFolder::~AppFolder() { fs::remove_all(path_.parent_path()); }
 
-void AppFolder::WriteHandoff(const std::string& bytes) const { std::ofstream(Handoff(), std::ios::binary) << bytes; }
+void AppFolder::WriteHandoff(const std::string& bytes) const {
+    std::ofstream(Handoff(), std::ios::binary) << bytes;
+}
 
 std::optional<std::string> AppFolder::ReadHandoff() const {
     if (!fs::exists(Handoff())) return std::nullopt;
@@ -135,16 +136,18 @@ std::vector<std::string> AppFolder::DebugLines() const {
     return lines;
 }
 
-nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title, const std::string& className,
-                     int dpi) {
+nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title,
+                     const std::string& className, int dpi) {
     Args args{"--wait", std::to_string(wait.count()), "--title", title};
     if (!className.empty()) args.insert(args.end(), {"--class", className});
     if (dpi >= 0) args.insert(args.end(), {"--dpi", std::to_string(dpi)});
-    const fs::path out = fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
+    const fs::path out =
+        fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
     Process(Wine((kBuild / "tools" / "probe.exe").string(), args), out).WaitExit(60s);
     const std::string json = ReadFile(out);
     const std::size_t start = json.find('{');
-    return start == std::string::npos ? nlohmann::json{{"found", false}} : nlohmann::json::parse(json.substr(start));
+    return start == std::string::npos ? nlohmann::json{{"found", false}}
+                                      : nlohmann::json::parse(json.substr(start));
 }
 
 nlohmann::json WaitForWindow() {
@@ -157,46 +160,14 @@ Picture Screenshot() {
     DisplayPtr display = OpenDisplay();
     XWindowAttributes root{};
     XGetWindowAttributes(display.get(), DefaultRootWindow(display.get()), &root);
-    XImage* image = XGetImage(display.get(), DefaultRootWindow(display.get()), 0, 0, root.width, root.height,
-                              AllPlanes, ZPixmap);
+    XImage* image = XGetImage(display.get(), DefaultRootWindow(display.get()), 0, 0, root.width,
+                              root.height, AllPlanes, ZPixmap);
     Picture shot{root.width, root.height, 0, 0, {}};
     for (int y = 0; y < shot.height; ++y)
-        for (int x = 0; x < shot.width; ++x) shot.argb.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y)) | 0xFF000000u);
+        for (int x = 0; x < shot.width; ++x)
+            shot.argb.push_back(static_cast<std::uint32_t>(XGetPixel(image, x, y)) | 0xFF000000u);
     XDestroyImage(image);
     return shot;
-}
-
-std::vector<Picture> WindowIcons(const std::string& caption) {
-    DisplayPtr display = OpenDisplay();
-    Window root = 0, parent = 0, *children = nullptr, window = 0;
-    unsigned int count = 0;
-    // Without a window manager, Wine's top-level windows are the root's children.
-    XQueryTree(display.get(), DefaultRootWindow(display.get()), &root, &parent, &children, &count);
-    for (unsigned int i = 0; i < count; ++i) {
-        char* name = nullptr;
-        if (XFetchName(display.get(), children[i], &name) && name != nullptr && caption == name) window = children[i];
-        if (name != nullptr) XFree(name);
-    }
-    if (children != nullptr) XFree(children);
-    Atom type = 0;
-    int format = 0;
-    unsigned long length = 0, remaining = 0;
-    unsigned char* data = nullptr;
-    std::vector<Picture> icons;
-    const Atom property = XInternAtom(display.get(), "_NET_WM_ICON", False);
-    if (window == 0 || XGetWindowProperty(display.get(), window, property, 0, 1 << 24, False, XA_CARDINAL, &type,
-                                          &format, &length, &remaining, &data) != Success || data == nullptr)
-        return icons;
-    // Format 32 comes as longs: width, height, then width * height ARGB values.
-    const auto* values = reinterpret_cast<const unsigned long*>(data);
-    for (unsigned long i = 0; i + 2 <= length;) {
-        Picture icon{static_cast<int>(values[i]), static_cast<int>(values[i + 1]), 0, 0, {}};
-        i += 2;
-        for (long p = 0; p < icon.width * icon.height && i < length; ++p) icon.argb.push_back(static_cast<std::uint32_t>(values[i++]));
-        icons.push_back(std::move(icon));
-    }
-    XFree(data);
-    return icons;
 }
 
 Picture CurrentCursor() {

@@ -72,7 +72,8 @@ class AppFolder {
 // The probe's JSON for the pop-up (or for a window of `className` titled
 // `title`), waiting up to `wait` for it to show; {"found":false} otherwise.
 // With `dpi`, the window is first told it moved to a monitor of that dpi.
-nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title = "Tornavel - Mensaje",
+nlohmann::json Probe(std::chrono::milliseconds wait,
+                     const std::string& title = "Tornavel - Mensaje",
                      const std::string& className = "", int dpi = -1);
 // The pop-up's JSON, failing the test when it does not show within 20 s.
 nlohmann::json WaitForWindow();
@@ -85,8 +86,6 @@ struct Picture {
     std::uint32_t Rgb(int x, int y) const { return At(x, y) & 0xFFFFFF; }
 };
 Picture Screenshot();
-// The icons Wine put in _NET_WM_ICON of the window of this caption.
-std::vector<Picture> WindowIcons(const std::string& caption);
 // The pointer's picture now shown.
 Picture CurrentCursor();
 

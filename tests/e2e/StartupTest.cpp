@@ -26,16 +26,19 @@ TEST(FailedStart, EndsWithoutAWindowAndTellsADebuggerWhy) {
         std::string reason;
         bool held = false;  // its writer holds it without sharing
     };
+    const std::string huge = Fields(5) + "\xB6" + std::string(300000, 'm') + "\x01";
+    // clang-format off
     const Case cases[] = {
         {"no file", std::nullopt, false, "there is no hand-off file"},
         {"no bytes", "", false, "the hand-off file is empty"},
         {"a line break first", "\r\n" + Fields(10), true, "the first line is empty"},
-        {"one field", Fields(1), false, "too few fields: 1, a message needs 7, in a first line of 2 characters, \\\"f0\\\""},
+        {"one field", Fields(1), false,
+         "too few fields: 1, a message needs 7, in a first line of 2 characters, \\\"f0\\\""},
         {"six fields", Fields(6), false, "too few fields: 6"},
-        {"a huge line of six fields", Fields(5) + "\xB6" + std::string(300000, 'm') + "\x01", false,
+        {"a huge line", huge, false,
          "too few fields: 6, a message needs 7, in a first line of 300016 characters\\n\""},
-        {"held by its writer", Fields(10), true, "the hand-off file could not be opened", true},
-    };
+        {"held by its writer", Fields(10), true, "the hand-off file could not be opened", true}};
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         AppFolder app;
@@ -47,7 +50,8 @@ TEST(FailedStart, EndsWithoutAWindowAndTellsADebuggerWhy) {
                 Wine((fs::path(TORNAVEL_WINDOWS_BUILD_DIR) / "tools" / "hold-file.exe").string(),
                      {"Z:" + app.Handoff().string(), "15000"}),
                 held);
-            for (int i = 0; i < 200 && fs::file_size(held) == 0; ++i) std::this_thread::sleep_for(50ms);
+            for (int i = 0; i < 200 && fs::file_size(held) == 0; ++i)
+                std::this_thread::sleep_for(50ms);
             ASSERT_GT(fs::file_size(held), 0u) << "the writer never held the file";
         }
         auto program = app.Start();

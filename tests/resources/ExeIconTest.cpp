@@ -1,5 +1,5 @@
-// The exe's own icon, read from the file as Explorer, shortcuts and the file's
-// properties read it: the first icon group of the resource directory.
+// The program's icon, as Explorer reads it from the exe (the first icon group
+// of the resource directory) and as the taskbar gets it from the window.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -7,77 +7,66 @@
 
 #include "util/UniqueHandle.h"
 #include "util/Win32.h"
+#include "util/WindowIcons.h"
 
 #include <shellapi.h>
 
 namespace tornavel {
 namespace {
 
-// The exe as Wine names it: the Unix root is drive Z:.
-std::wstring ExePath() {
-    std::wstring path = L"Z:";
-    for (const char* c = TORNAVEL_EXE_PATH; *c != '\0'; ++c)
-        path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return path;
-}
-
-std::vector<std::wstring> IconGroupsInDirectoryOrder(HMODULE module) {
-    std::vector<std::wstring> names;
-    ::EnumResourceNamesW(
-        module, RT_GROUP_ICON,
-        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) -> BOOL {
-            auto* list = reinterpret_cast<std::vector<std::wstring>*>(found);
-            list->push_back(IS_INTRESOURCE(name)
-                                ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name))
-                                : std::wstring(name));
-            return TRUE;
-        },
-        reinterpret_cast<LONG_PTR>(&names));
-    return names;
-}
-
-// Width of the icon and the colour of one pixel of it, as 0xRRGGBB.
-struct IconLook {
-    int width = 0;
-    COLORREF pixel = 0;
-};
-
-IconLook LookOf(HICON icon, int x, int y) {
+// Where `icon` is slate grey (the speech bubbles' square) at (x, y): its width.
+int SlateWidth(HICON icon, int x, int y) {
     ICONINFO info{};
-    if (!::GetIconInfo(icon, &info)) return {};
+    if (!::GetIconInfo(icon, &info)) return 0;
     UniqueBitmap mask(info.hbmMask);
     UniqueBitmap colour(info.hbmColor);
-    BITMAP bm{};
-    ::GetObjectW(info.hbmColor, sizeof(bm), &bm);
+    BITMAP bitmap{};
+    ::GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
     HDC dc = ::CreateCompatibleDC(nullptr);
-    HGDIOBJ old = ::SelectObject(dc, info.hbmColor);
-    const COLORREF c = ::GetPixel(dc, x, y);
+    const HGDIOBJ old = ::SelectObject(dc, info.hbmColor);
+    const bool slate = ::GetPixel(dc, x, y) == RGB(96, 112, 128);
     ::SelectObject(dc, old);
     ::DeleteDC(dc);
-    return {bm.bmWidth, static_cast<COLORREF>(GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c))};
+    return slate ? bitmap.bmWidth : 0;
 }
 
 TEST(ExeIcon, TheApplicationIconIsTheFirstIconGroupAndWhatTheShellExtracts) {
-    const std::wstring exe = ExePath();
+    std::wstring exe = L"Z:";  // the Unix root, as Wine names it
+    for (const char* c = TORNAVEL_EXE_PATH; *c != '\0'; ++c) exe += *c == '/' ? L'\\' : *c;
     HMODULE module = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr) << "cannot read the exe";
-    const std::vector<std::wstring> groups = IconGroupsInDirectoryOrder(module);
+    std::vector<std::wstring> groups;
+    ::EnumResourceNamesW(
+        module, RT_GROUP_ICON,
+        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) -> BOOL {
+            reinterpret_cast<std::vector<std::wstring>*>(list)->push_back(
+                IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name))
+                                     : name);
+            return TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&groups));
     ::FreeLibrary(module);
-    EXPECT_EQ(groups, (std::vector<std::wstring>{L"ICONOAPL", L"#1"}))
-        << "the application icon first, the generic one kept";
+    EXPECT_EQ(groups, (std::vector<std::wstring>{L"ICONOAPL", L"#1"}));
 
     HICON large = nullptr;
     HICON small = nullptr;
     ASSERT_EQ(::ExtractIconExW(exe.c_str(), 0, &large, &small, 1), 2u);
-    UniqueIcon largeOwner(large);
-    UniqueIcon smallOwner(small);
-    // The speech bubbles' slate-grey square, at both sizes the shell asks for.
-    const IconLook big = LookOf(large, 16, 2);
-    EXPECT_EQ(big.width, 32);
-    EXPECT_EQ(big.pixel, 0x607080u);
-    const IconLook little = LookOf(small, 8, 1);
-    EXPECT_EQ(little.width, 16);
-    EXPECT_EQ(little.pixel, 0x607080u);
+    const UniqueIcon owners[] = {UniqueIcon(large), UniqueIcon(small)};
+    EXPECT_EQ(SlateWidth(large, 16, 2), 32);
+    EXPECT_EQ(SlateWidth(small, 8, 1), 16);
+}
+
+// This test program carries the program's resources.
+TEST(WindowIcons, TheWindowGetsTheApplicationIconLargeAndSmall) {
+    HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    nullptr, nullptr);
+    SetWindowIcons(window, L"IconoAPL", true);
+    const auto icon = [&](WPARAM kind) {
+        return reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, kind, 0));
+    };
+    EXPECT_EQ(SlateWidth(icon(ICON_BIG), 16, 2), ::GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(SlateWidth(icon(ICON_SMALL), 8, 1), ::GetSystemMetrics(SM_CXSMICON));
+    ::DestroyWindow(window);
 }
 
 }  // namespace

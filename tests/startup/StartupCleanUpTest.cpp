@@ -18,7 +18,13 @@ namespace {
 TEST(StartupCleanUp, FailureWhileLoadingTheWindowDeletesTheFileAndDestroysIt) {
     const std::wstring path = ComposeHandoffPath(ApplicationDirectory());
     ASSERT_FALSE(OrdinaryFileExists(path)) << "a hand-off file is in the way";
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << "0\xB6" "Ana\xB6" "h\xB6" "1\xB6" "4\xB6" "5\xB6" "Hola";
+    std::ofstream(std::filesystem::path(path), std::ios::binary) << "0\xB6"
+                                                                    "Ana\xB6"
+                                                                    "h\xB6"
+                                                                    "1\xB6"
+                                                                    "4\xB6"
+                                                                    "5\xB6"
+                                                                    "Hola";
 
     std::optional<MessageWindow> window;
     bool called = false;
