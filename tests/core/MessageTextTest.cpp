@@ -41,6 +41,7 @@ TEST(MessageBoxName, TheSenderOnOneLineCutSensibly) {
         {L" \t Ana\r\n  Mart\u00EDnez \x7F\x9F", L"Ana Mart\u00EDnez"},
         {most, most},
         {std::wstring(600, L'x'), most + L"\u2026"},
+        {most + L"\xD83D\xDE00", most + L"\u2026"},
         {most.substr(1) + L"\xD83D\xDE00", most.substr(1) + L"\u2026"},
     };
     for (const auto& [sender, name] : cases)

@@ -40,14 +40,16 @@ TEST(TextToInteger, ReadsDecimalsAndRaises13ForNoNumberAnd6OutsideTheRange) {
         {L".", kTypeMismatch}, {L"--1", kTypeMismatch},
         {L" 42\t", Value(42)}, {L"+7", Value(7)}, {L"-1", Value(-1)}, {L"0065535", Value(65535)},
         {L"0", Value(0)},
-        {L"2.5", Value(2)}, {L"3.5", Value(4)}, {L"2.51", Value(3)}, {L"2.4999", Value(2)},
+        {L"2.5", Value(2)}, {L"3.5", Value(4)}, {L"2.51", Value(3)}, {L"2.6", Value(3)},
+        {L"2.4999", Value(2)},
         {L"2.50", Value(2)}, {L".5", Value(0)}, {L"7.", Value(7)}, {L"-2.5", Value(-2)},
         {L"2147483647", Value(2147483647)}, {L"-2147483648", Value(INT32_MIN)},
         {L"2147483648", kOverflow}, {L"-2147483649", kOverflow}, {L"2147483647.5", kOverflow},
         {L"-2147483648.51", kOverflow}, {L"99999999999999999999999999", kOverflow},
         {L"abc", kTypeMismatch}, {L"50a1", kTypeMismatch}, {L"1 2", kTypeMismatch},
         {L"1,000", kTypeMismatch}, {L"0x10", kTypeMismatch}, {L"\u0661", kTypeMismatch},
-        {std::wstring_view(L"7.5", 1), Value(7)}, {std::wstring_view(L"2.59", 3), Value(2)}};
+        {std::wstring_view(L"7.5", 1), Value(7)}, {std::wstring_view(L"12", 1), Value(1)},
+        {std::wstring_view(L"2.59", 3), Value(2)}};
     // clang-format on
     for (const auto& [text, outcome] : cases)
         EXPECT_EQ(Convert(text), outcome) << ::testing::PrintToString(std::wstring(text));
