@@ -27,7 +27,6 @@ class FieldRecord {
 
     const std::wstring& Field(std::size_t index) const;
     std::size_t Count() const noexcept { return fields_.size(); }
-    bool Empty() const noexcept { return fields_.empty(); }
 
   private:
     std::vector<std::wstring> fields_;

@@ -32,8 +32,6 @@ class TextStream {
     // Closes the file; closing a stream that is not open raises an error.
     void Close();
 
-    bool IsOpen() const noexcept { return static_cast<bool>(file_); }
-
   private:
     explicit TextStream(UniqueFile file) : file_(std::move(file)) {}
 
