@@ -145,6 +145,7 @@ nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title,
         fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
     Process(Wine((kBuild / "tools" / "probe.exe").string(), args), out).WaitExit(60s);
     const std::string json = ReadFile(out);
+    fs::remove(out);
     const std::size_t start = json.find('{');
     return start == std::string::npos ? nlohmann::json{{"found", false}}
                                       : nlohmann::json::parse(json.substr(start));
