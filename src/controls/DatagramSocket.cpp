@@ -43,7 +43,7 @@ DatagramSocket::DatagramSocket(std::wstring name) : name_(std::move(name)) {}
 DatagramSocket::~DatagramSocket() {
     ipv4_.Reset();
     ipv6_.Reset();
-    if (notify_ != nullptr) ::DestroyWindow(notify_);
+    if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
 }
 
 RuntimeError DatagramSocket::Error(std::int32_t number) const {
@@ -65,11 +65,11 @@ SOCKET DatagramSocket::SocketFor(int family) {
         if (!slot) throw Error(::WSAGetLastError());
         // Answers the peer's system sends back (such as "port unreachable")
         // arrive as notices on our message-only window.
-        if (notify_ == nullptr && RegisterOwnedWindowClass<DatagramSocket>(kNotifyClass)) {
+        if (hwnd_ == nullptr && RegisterOwnedWindowClass<DatagramSocket>(kNotifyClass)) {
             ::CreateWindowExW(0, kNotifyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                               ::GetModuleHandleW(nullptr), this);
         }
-        if (notify_ != nullptr) ::WSAAsyncSelect(slot.Get(), notify_, kSocketNotice, FD_READ);
+        if (hwnd_ != nullptr) ::WSAAsyncSelect(slot.Get(), hwnd_, kSocketNotice, FD_READ);
     }
     return slot.Get();
 }
@@ -118,7 +118,7 @@ void DatagramSocket::Drain(SOCKET socket) {
 }
 
 LRESULT DatagramSocket::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != kSocketNotice) return ::DefWindowProcW(notify_, message, wParam, lParam);
+    if (message != kSocketNotice) return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     const int error = WSAGETSELECTERROR(lParam);
     if (error != 0) {
         RaiseErrorEvent(error, SystemErrorText(static_cast<DWORD>(error)));

@@ -19,8 +19,10 @@ class RuntimeError;
 // call are raised there as RuntimeErrors with Winsock's number, the system's
 // description and the control's name as source. Errors it notices on its own
 // later (an ICMP "port unreachable" answer, say) go to its error event; when
-// no handler cancels the display, it shows them in a message box itself.
-class DatagramSocket {
+// no handler cancels the display, it shows them in a message box itself. They
+// arrive as notices on a message-only window of its own, made with the first
+// socket.
+class DatagramSocket : private OwnedWindowHandle {
   public:
     struct ErrorEvent {
         std::int32_t number;
@@ -56,7 +58,6 @@ class DatagramSocket {
     friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     static constexpr std::wstring_view kHandlerName = texts::kSocketErrorHandlerName;
 
-    void Attach(HWND hwnd) noexcept { notify_ = hwnd; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     SOCKET SocketFor(int family);
     void Drain(SOCKET socket);
@@ -67,7 +68,6 @@ class DatagramSocket {
     std::int32_t remotePort_ = 0;
     UniqueSocket ipv4_;
     UniqueSocket ipv6_;
-    HWND notify_ = nullptr;  // message-only window for the sockets' notices, made with them
     std::function<void(ErrorEvent&)> onError_;
 };
 

@@ -286,11 +286,6 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             // The program ends when its window is gone.
             ::PostQuitMessage(0);
             return 0;
-        case WM_NCDESTROY: {
-            const HWND hwnd = hwnd_;
-            hwnd_ = nullptr;
-            return ::DefWindowProcW(hwnd, message, wParam, lParam);
-        }
         default:
             break;
     }

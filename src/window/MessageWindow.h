@@ -16,7 +16,7 @@ namespace tornavel {
 // The message window: a borderless, fixed-size pop-up with a painted title
 // bar, the message, a reply box and two flat buttons. It knows nothing of how
 // a reply is sent: it tells its owner through the callbacks.
-class MessageWindow {
+class MessageWindow : public OwnedWindowHandle {
   public:
     struct Callbacks {
         // The send button with a reply that is not blank, as typed; the
@@ -38,7 +38,6 @@ class MessageWindow {
     // window as it is, for the caller to destroy.
     void Load();
 
-    HWND Handle() const noexcept { return hwnd_; }
     // False once the window has been destroyed.
     bool Exists() const noexcept { return hwnd_ != nullptr; }
     // Destroys the window; its owner's message loop then ends.
@@ -61,7 +60,6 @@ class MessageWindow {
     friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     static constexpr std::wstring_view kHandlerName = texts::kWindowHandlerName;
 
-    void Attach(HWND hwnd) noexcept { hwnd_ = hwnd; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool HandleKey(const MSG& msg);
 
@@ -86,7 +84,6 @@ class MessageWindow {
     bool InTypingBurst(DWORD time);
 
     Callbacks callbacks_;
-    HWND hwnd_ = nullptr;
     int dpi_ = 96;
     std::wstring title_{texts::kTitlePlaceholder};
     HWND lastFocus_ = nullptr;
