@@ -2,6 +2,7 @@
 
 #include <random>
 
+#include "core/ReplyDatagram.h"
 #include "core/RuntimeError.h"
 #include "core/SystemTexts.h"
 #include "core/TextToInteger.h"
@@ -29,29 +30,6 @@ float ClockSeededRandom() {
 
 }  // namespace
 
-void SendReplyDatagrams(std::wstring_view reply, const ReplyContext& context) {
-    std::wstring datagram;  // the one being sent: what the error box shows
-    try {
-        const std::int32_t replyId = MakeReplyId(context.time, RandomPart(context.random));
-        const std::wstring trimmed = TrimBlanks(reply);
-        const std::wstring stamp = TimeStamp(context.time);
-        const FieldRecord& record = context.record;
-        DatagramSocket& socket = context.socket;
-
-        datagram = ComposeReplyDatagram(texts::kFirstReplyToken, record, replyId, trimmed, stamp);
-        socket.SetRemoteHost(record.Field(2));
-        socket.SetRemotePort(TextToInteger(record.Field(3)));
-        socket.SendData(datagram);
-
-        datagram = ComposeReplyDatagram(texts::kSecondReplyToken, record, replyId, trimmed, stamp);
-        socket.SetRemoteHost(record.Field(8));
-        socket.SetRemotePort(TextToInteger(record.Field(9)));
-        socket.SendData(datagram);
-    } catch (...) {
-        context.reportFailure(CurrentFailureAsRuntimeError(), texts::kSendReplyLocation, datagram);
-    }
-}
-
 ReplySender::ReplySender(FieldRecord record)
     : record_(std::move(record)), socket_(texts::kSocketName) {
     // Errors the socket notices on its own are not shown.
@@ -59,10 +37,25 @@ ReplySender::ReplySender(FieldRecord record)
 }
 
 void ReplySender::Send(std::wstring_view reply) {
-    SendReplyDatagrams(reply,
-                       {record_, socket_, LocalTimeOfDay(), ClockSeededRandom(),
-                        [](const RuntimeError& error, std::wstring_view location,
-                           std::wstring_view detail) { ShowErrorBox(error, location, detail); }});
+    const TimeOfDay time = LocalTimeOfDay();
+    std::wstring datagram;  // the one being sent: what the error box shows
+    try {
+        const std::int32_t replyId = MakeReplyId(time, RandomPart(ClockSeededRandom()));
+        const std::wstring trimmed = TrimBlanks(reply);
+        const std::wstring stamp = TimeStamp(time);
+
+        datagram = ComposeReplyDatagram(texts::kFirstReplyToken, record_, replyId, trimmed, stamp);
+        socket_.SetRemoteHost(record_.Field(2));
+        socket_.SetRemotePort(TextToInteger(record_.Field(3)));
+        socket_.SendData(datagram);
+
+        datagram = ComposeReplyDatagram(texts::kSecondReplyToken, record_, replyId, trimmed, stamp);
+        socket_.SetRemoteHost(record_.Field(8));
+        socket_.SetRemotePort(TextToInteger(record_.Field(9)));
+        socket_.SendData(datagram);
+    } catch (...) {
+        ShowErrorBoxForCurrentFailure(texts::kSendReplyLocation, datagram);
+    }
 }
 
 }  // namespace tornavel

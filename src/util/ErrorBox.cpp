@@ -59,16 +59,13 @@ RuntimeError CurrentFailureAsRuntimeError() {
     }
 }
 
-void ShowErrorBox(const RuntimeError& error, std::wstring_view location, std::wstring_view detail) {
+void ShowErrorBoxForCurrentFailure(std::wstring_view location, std::wstring_view detail) {
+    const RuntimeError error = CurrentFailureAsRuntimeError();
     const std::wstring text =
         ComposeErrorReport(error.Number(), error.Description(), error.Source(), location, detail);
     const VisualStylesScope visualStyles;
     // Owned by the active window, so a top-most pop-up cannot hide it.
     ::MessageBoxW(::GetActiveWindow(), text.c_str(), texts::kErrorBoxTitle, MB_OK);
-}
-
-void ShowErrorBoxForCurrentFailure(std::wstring_view location, std::wstring_view detail) {
-    ShowErrorBox(CurrentFailureAsRuntimeError(), location, detail);
 }
 
 }  // namespace tornavel

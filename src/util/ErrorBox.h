@@ -6,16 +6,14 @@
 
 namespace tornavel {
 
-// Shows the program's standard error box for `error`, modal, OK only, no icon,
-// and returns when the user has dismissed it.
-void ShowErrorBox(const RuntimeError& error, std::wstring_view location, std::wstring_view detail);
-
 // The failure being handled now (call it inside a catch block) as a run-time
 // error: one that is no RuntimeError becomes error 7 (out of memory) or 51
 // (internal error).
 RuntimeError CurrentFailureAsRuntimeError();
 
-// The box for the failure being handled now.
+// Shows the program's standard error box for the failure being handled now
+// (call it inside a catch block), modal, OK only, no icon, and returns when
+// the user has dismissed it.
 void ShowErrorBoxForCurrentFailure(std::wstring_view location, std::wstring_view detail);
 
 }  // namespace tornavel
