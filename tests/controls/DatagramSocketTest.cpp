@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <optional>
 
 #include "core/RuntimeError.h"
@@ -25,10 +24,9 @@ std::int32_t ErrorOf(Call call) {
 
 TEST(DatagramSocket, RefusesUnusablePortsOversizeTextsAndUnknownHosts) {
     DatagramSocket socket(L"MensajeriaWSK_SEND");
-    for (const std::int32_t port : {0, -1, 65536, std::numeric_limits<std::int32_t>::max()})
-        EXPECT_EQ(ErrorOf([&] { socket.SetRemotePort(port); }), 380) << port;
-    EXPECT_EQ(ErrorOf([&] { socket.SetRemotePort(1); }), 0);
-    EXPECT_EQ(ErrorOf([&] { socket.SetRemotePort(65535); }), 0);
+    for (const auto& [port, error] :
+         {std::pair{0, 380}, {-1, 380}, {65536, 380}, {INT32_MAX, 380}, {1, 0}, {65535, 0}})
+        EXPECT_EQ(ErrorOf([&] { socket.SetRemotePort(port); }), error) << port;
 
     // Never cut: the largest IPv4 payload goes, one byte more does not.
     socket.SetRemoteHost(L"127.0.0.1");
@@ -38,6 +36,7 @@ TEST(DatagramSocket, RefusesUnusablePortsOversizeTextsAndUnknownHosts) {
     EXPECT_EQ(ErrorOf([&] { socket.SendData(L"x"); }), WSAHOST_NOT_FOUND);
 }
 
+// Errors the socket notices later, on its own; a box it showed would hang here.
 TEST(DatagramSocket, ItsOwnErrorsGoToTheHandlerWhichMayCancelTheBox) {
     DatagramSocket socket(L"MensajeriaWSK_SEND");
     std::optional<DatagramSocket::ErrorEvent> seen;
@@ -46,10 +45,8 @@ TEST(DatagramSocket, ItsOwnErrorsGoToTheHandlerWhichMayCancelTheBox) {
         event.cancelDisplay = true;
     });
     socket.RaiseErrorEvent(WSAECONNRESET, L"reset");
-    ASSERT_TRUE(seen.has_value());
-    EXPECT_EQ(seen->number, WSAECONNRESET);
-    EXPECT_EQ(seen->source, L"MensajeriaWSK_SEND");
-    EXPECT_FALSE(seen->cancelDisplay) << "the flag starts false";
+    EXPECT_TRUE(seen && seen->number == WSAECONNRESET && seen->source == L"MensajeriaWSK_SEND" &&
+                !seen->cancelDisplay);
 }
 
 }  // namespace

@@ -36,14 +36,12 @@ TEST(ClipForDisplay, CutsLongMessagesWithAnEllipsisNeverInsideAPair) {
 
 TEST(MessageBoxName, TheSenderOnOneLineCutSensibly) {
     const std::wstring most(kMostNamedSenderChars, L'x');
+    // clang-format off
     const std::pair<std::wstring, std::wstring> cases[] = {
-        {L"", L""},
-        {L" \t Ana\r\n  Mart\u00EDnez \x7F\x9F", L"Ana Mart\u00EDnez"},
-        {most, most},
-        {std::wstring(600, L'x'), most + L"\u2026"},
-        {most + L"\xD83D\xDE00", most + L"\u2026"},
-        {most.substr(1) + L"\xD83D\xDE00", most.substr(1) + L"\u2026"},
-    };
+        {L"", L""}, {L" \t Ana\r\n  Mart\u00EDnez \x7F\x9F", L"Ana Mart\u00EDnez"}, {most, most},
+        {std::wstring(600, L'x'), most + L"\u2026"}, {most + L"\xD83D\xDE00", most + L"\u2026"},
+        {most.substr(1) + L"\xD83D\xDE00", most.substr(1) + L"\u2026"}};
+    // clang-format on
     for (const auto& [sender, name] : cases)
         EXPECT_EQ(MessageBoxName(sender), L"Mensaje de " + name);
 }

@@ -61,20 +61,15 @@ TEST(ReplyDatagram, IdIsTheTimeOfDayAndARandomPartOf1To99) {
 }
 
 TEST(ReplyDatagram, StampOnTheTwelveHourClockAndOnlyBlanksTrimmed) {
+    // clang-format off
     const std::pair<TimeOfDay, const wchar_t*> stamps[] = {
-        {{0, 0, 0}, L"12:00 AM"},    {{0, 30, 59}, L"12:30 AM"}, {{9, 7, 0}, L"09:07 AM"},
-        {{11, 59, 59}, L"11:59 AM"}, {{12, 0, 0}, L"12:00 PM"},  {{13, 45, 0}, L"01:45 PM"},
-        {{23, 59, 0}, L"11:59 PM"},
-    };
+        {{0, 0, 0}, L"12:00 AM"}, {{0, 30, 59}, L"12:30 AM"}, {{9, 7, 0}, L"09:07 AM"},
+        {{11, 59, 59}, L"11:59 AM"}, {{12, 0, 0}, L"12:00 PM"}, {{13, 45, 0}, L"01:45 PM"},
+        {{23, 59, 0}, L"11:59 PM"}};
     for (const auto& [time, stamp] : stamps) EXPECT_EQ(TimeStamp(time), stamp);
-
-    const std::pair<const wchar_t*, const wchar_t*> trims[] = {
-        {L"", L""},
-        {L"   ", L""},
-        {L" a  b ", L"a  b"},
-        {L"\t a \r\n", L"\t a \r\n"},
-        {L"\u00A0x\u00A0", L"\u00A0x\u00A0"},
-    };
+    const std::pair<const wchar_t*, const wchar_t*> trims[] = {{L"", L""}, {L"   ", L""},
+        {L" a  b ", L"a  b"}, {L"\t a \r\n", L"\t a \r\n"}, {L"\u00A0x\u00A0", L"\u00A0x\u00A0"}};
+    // clang-format on
     for (const auto& [typed, sent] : trims) EXPECT_EQ(TrimBlanks(typed), sent);
 }
 

@@ -11,13 +11,13 @@ TEST(StartFailureText, OneReadableLineWhateverThePathAndLineHold) {
     EXPECT_EQ(ComposeStartFailureLine(L"C:\\A\u00F1o\\open.zelbarqin", L"there is no hand-off file",
                                       &Latin1),
               L"TornavelMensaje: C:\\A\u00F1o\\open.zelbarqin: there is no hand-off file");
+    // clang-format off
     const std::pair<std::wstring, std::wstring> escapes[] = {
-        {L"a\r\nb\tc", L"a<U+000D><U+000A>b<U+0009>c"},
+        {L"a\r\nb\tc", L"a<U+000D><U+000A>b<U+0009>c"}, {L"\uABCD", L"<U+ABCD>"},
         {std::wstring(L"\0\x1F\x20", 3), L"<U+0000><U+001F> "},
         {L"\x7E\x7F\x9F\xA0", L"~<U+007F><U+009F>\xA0"},
-        {L"\u20AC\xD83D\xDE00", L"<U+20AC><U+D83D><U+DE00>"},
-        {L"\uABCD", L"<U+ABCD>"},
-    };
+        {L"\u20AC\xD83D\xDE00", L"<U+20AC><U+D83D><U+DE00>"}};
+    // clang-format on
     for (const auto& [text, line] : escapes) EXPECT_EQ(EscapeForLine(text, &Latin1), line);
 }
 

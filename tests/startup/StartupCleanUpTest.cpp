@@ -18,13 +18,9 @@ namespace {
 TEST(StartupCleanUp, FailureWhileLoadingTheWindowDeletesTheFileAndDestroysIt) {
     const std::wstring path = ComposeHandoffPath(ApplicationDirectory());
     ASSERT_FALSE(OrdinaryFileExists(path)) << "a hand-off file is in the way";
-    std::ofstream(std::filesystem::path(path), std::ios::binary) << "0\xB6"
-                                                                    "Ana\xB6"
-                                                                    "h\xB6"
-                                                                    "1\xB6"
-                                                                    "4\xB6"
-                                                                    "5\xB6"
-                                                                    "Hola";
+    // Seven fields, "\266" being the byte of "¶".
+    std::ofstream(std::filesystem::path(path), std::ios::binary)
+        << "0\266Ana\266h\2661\2664\2665\266Hola";
 
     std::optional<MessageWindow> window;
     bool called = false;
