@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "core/RuntimeError.h"
 #include "core/SystemTexts.h"
+#include "RaisedError.h"
 
 namespace tornavel {
 namespace {
@@ -30,21 +30,13 @@ TEST(ReplyDatagram, BothTokensWithTheSameIdReplyAndStamp) {
     }
     EXPECT_EQ(ComposeReplyDatagram(texts::kSecondReplyToken, ExampleRecord(), id, L"", L"x"),
               L"MSG-ENVIADO_KORVexe\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6\u00B6x");
-    // A typed pilcrow or line break goes out as typed.
-    EXPECT_EQ(
-        SplitFields(ComposeReplyDatagram(L"T", ExampleRecord(), 1, L"a\u00B6b\r\nc", L"s")).size(),
-        9u);
 }
 
 TEST(ReplyDatagram, FewerThanTenFieldsRaise9BeforeAnythingIsBuilt) {
     for (std::size_t count = 0; count < 10; ++count) {
         const FieldRecord record(std::vector<std::wstring>(count, L"f"));
-        try {
-            (void)ComposeReplyDatagram(L"T", record, 1, L"r", L"s");
-            ADD_FAILURE() << count << " fields built a datagram";
-        } catch (const RuntimeError& e) {
-            EXPECT_EQ(e.Number(), 9);
-        }
+        EXPECT_EQ(RaisedError([&] { (void)ComposeReplyDatagram(L"T", record, 1, L"r", L"s"); }), 9)
+            << count;
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/RuntimeError.h"
+#include "RaisedError.h"
 
 namespace tornavel {
 namespace {
@@ -18,11 +18,9 @@ void PrintTo(const Outcome& o, std::ostream* out) {
 }
 
 Outcome Convert(std::wstring_view text) {
-    try {
-        return {TextToInteger(text), 0};
-    } catch (const RuntimeError& e) {
-        return {0, e.Number()};
-    }
+    std::int32_t value = 0;
+    const std::int32_t error = RaisedError([&] { value = TextToInteger(text); });
+    return {value, error};
 }
 
 constexpr Outcome Value(std::int32_t v) { return {v, 0}; }

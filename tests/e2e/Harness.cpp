@@ -55,14 +55,13 @@ Process::Process(const Args& argv, const fs::path& out, const fs::path& err) {
     std::vector<char*> raw;
     for (const std::string& a : argv) raw.push_back(const_cast<char*>(a.c_str()));
     raw.push_back(nullptr);
+    const std::string files[] = {"/dev/null", out.empty() ? "/dev/null" : out.string(),
+                                 err.empty() ? "/dev/null" : err.string()};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    for (const auto& [fd, file] : {std::pair{1, out}, std::pair{2, err}}) {
-        const std::string name = file.empty() ? "/dev/null" : file.string();
-        posix_spawn_file_actions_addopen(&actions, fd, name.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-    }
+    for (int fd = 0; fd < 3; ++fd)
+        posix_spawn_file_actions_addopen(&actions, fd, files[fd].c_str(),
+                                         fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC, 0644);
     const int rc = posix_spawnp(&pid_, raw[0], &actions, nullptr, raw.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);
@@ -76,15 +75,14 @@ Process::~Process() {
 }
 
 std::optional<int> Process::WaitExit(std::chrono::milliseconds timeout) {
-    for (const auto end = std::chrono::steady_clock::now() + timeout; !exitCode_;) {
-        int status = 0;
-        if (waitpid(pid_, &status, WNOHANG) == pid_) {
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    for (int status = 0; !exitCode_;) {
+        if (waitpid(pid_, &status, WNOHANG) == pid_)
             exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        } else if (std::chrono::steady_clock::now() >= end) {
+        else if (std::chrono::steady_clock::now() >= end)
             break;
-        } else {
+        else
             std::this_thread::sleep_for(50ms);
-        }
     }
     return exitCode_;
 }
@@ -101,10 +99,10 @@ void Xdotool(const Args& args) {
     EXPECT_EQ(Process(argv).WaitExit(30s), std::optional<int>(0)) << "xdotool " << args.at(0);
 }
 
-AppFolder::AppFolder() {
-    path_ = fs::temp_directory_path() / ("tornavel-e2e-" + std::to_string(std::random_device()()));
-    fs::create_directories(path_ / "exe");
-    path_ /= "exe";
+AppFolder::AppFolder()
+    : path_(fs::temp_directory_path() / ("tornavel-e2e-" + std::to_string(std::random_device()())) /
+            "exe") {
+    fs::create_directories(path_);
     fs::copy_file(kBuild / "TornavelMensaje.exe", path_ / "TornavelMensaje.exe");
 }
 
@@ -153,7 +151,7 @@ nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title,
 
 nlohmann::json WaitForWindow() {
     nlohmann::json window = Probe(20s);
-    EXPECT_TRUE(window.value("found", false)) << "the pop-up did not show";
+    if (!window.value("found", false)) throw std::runtime_error("the pop-up did not show");
     return window;
 }
 

@@ -75,7 +75,7 @@ class AppFolder {
 nlohmann::json Probe(std::chrono::milliseconds wait,
                      const std::string& title = "Tornavel - Mensaje",
                      const std::string& className = "", int dpi = -1);
-// The pop-up's JSON, failing the test when it does not show within 20 s.
+// The pop-up's JSON; throws, failing the test, when it does not show within 20 s.
 nlohmann::json WaitForWindow();
 
 // An ARGB picture: a screenshot, an icon or the pointer.
