@@ -22,7 +22,8 @@ std::wstring EscapeForLine(std::wstring_view text, CharacterTest printable) {
 }
 
 std::wstring DescribeFirstLine(std::wstring_view line) {
-    std::wstring text = L"a first line of " + std::to_wstring(line.size()) + L" characters";
+    std::wstring text = L"a first line of " + std::to_wstring(line.size()) +
+                        (line.size() == 1 ? L" character" : L" characters");
     if (line.size() <= kMostQuotedLineChars) {
         text += L", \"";
         text += line;

@@ -28,8 +28,6 @@ TEST(ReplyDatagram, BothTokensWithTheSameIdReplyAndStamp) {
                                  TimeStamp(time)),
             L"MSG-ENVIAR\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM");
     }
-    EXPECT_EQ(ComposeReplyDatagram(texts::kSecondReplyToken, ExampleRecord(), id, L"", L"x"),
-              L"MSG-ENVIADO_KORVexe\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6\u00B6x");
 }
 
 TEST(ReplyDatagram, FewerThanTenFieldsRaise9BeforeAnythingIsBuilt) {

@@ -23,6 +23,7 @@ TEST(StartFailureText, OneReadableLineWhateverThePathAndLineHold) {
 
 TEST(StartFailureText, AFirstLineIsQuotedUpToItsLimitThenOnlyMeasured) {
     EXPECT_EQ(DescribeFirstLine(L"a\u00B6b"), L"a first line of 3 characters, \"a\u00B6b\"");
+    EXPECT_EQ(DescribeFirstLine(L"a"), L"a first line of 1 character, \"a\"");
     const std::wstring longest(kMostQuotedLineChars, L'x');
     EXPECT_EQ(DescribeFirstLine(longest), L"a first line of 200 characters, \"" + longest + L"\"");
     EXPECT_EQ(DescribeFirstLine(longest + L"x"), L"a first line of 201 characters");

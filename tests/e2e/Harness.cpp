@@ -1,40 +1,24 @@
 #include "Harness.h"
 
-// Before X11's headers, whose macros (None, Bool) break its own.
-#include <gtest/gtest.h>
-
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
+// After the harness's headers: X11's macros (None, Bool) break GoogleTest's.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
 
-#include <fstream>
-#include <random>
 #include <sstream>
 #include <stdexcept>
-#include <thread>
 
 extern char** environ;
 
 namespace e2e {
-namespace {
-
-const fs::path kBuild = TORNAVEL_WINDOWS_BUILD_DIR;
 
 std::string ReadFile(const fs::path& file) {
     std::ostringstream bytes;
     bytes << std::ifstream(file, std::ios::binary).rdbuf();
     return bytes.str();
 }
+
+namespace {
 
 using DisplayPtr = std::unique_ptr<Display, int (*)(Display*)>;
 DisplayPtr OpenDisplay() {
@@ -44,12 +28,6 @@ DisplayPtr OpenDisplay() {
 }
 
 }  // namespace
-
-std::string HandoffLine(const std::vector<std::string>& fields) {
-    std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) line += (i == 0 ? "" : "\xB6") + fields[i];
-    return line;
-}
 
 Process::Process(const Args& argv, const fs::path& out, const fs::path& err) {
     std::vector<char*> raw;
@@ -65,62 +43,6 @@ Process::Process(const Args& argv, const fs::path& out, const fs::path& err) {
     const int rc = posix_spawnp(&pid_, raw[0], &actions, nullptr, raw.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) throw std::runtime_error("cannot start " + argv[0]);
-}
-
-Process::~Process() {
-    if (exitCode_) return;
-    kill(pid_, SIGKILL);
-    WaitExit(10s);
-    std::this_thread::sleep_for(200ms);  // for the Wine server to drop its windows
-}
-
-std::optional<int> Process::WaitExit(std::chrono::milliseconds timeout) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    for (int status = 0; !exitCode_;) {
-        if (waitpid(pid_, &status, WNOHANG) == pid_)
-            exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        else if (std::chrono::steady_clock::now() >= end)
-            break;
-        else
-            std::this_thread::sleep_for(50ms);
-    }
-    return exitCode_;
-}
-
-Args Wine(const std::string& program, const Args& args) {
-    Args argv{(fs::path(TORNAVEL_SOURCE_DIR) / "scripts" / "wine-run").string(), program};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return argv;
-}
-
-void Xdotool(const Args& args) {
-    Args argv{"xdotool"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    EXPECT_EQ(Process(argv).WaitExit(30s), std::optional<int>(0)) << "xdotool " << args.at(0);
-}
-
-AppFolder::AppFolder()
-    : path_(fs::temp_directory_path() / ("tornavel-e2e-" + std::to_string(std::random_device()())) /
-            "exe") {
-    fs::create_directories(path_);
-    fs::copy_file(kBuild / "TornavelMensaje.exe", path_ / "TornavelMensaje.exe");
-}
-
-AppFolder::~AppFolder() { fs::remove_all(path_.parent_path()); }
-
-void AppFolder::WriteHandoff(const std::string& bytes) const {
-    std::ofstream(Handoff(), std::ios::binary) << bytes;
-}
-
-std::optional<std::string> AppFolder::ReadHandoff() const {
-    if (!fs::exists(Handoff())) return std::nullopt;
-    return ReadFile(Handoff());
-}
-
-std::unique_ptr<Process> AppFolder::Start() const {
-    Args argv = Wine((path_ / "TornavelMensaje.exe").string());
-    argv.insert(argv.begin(), {"env", "WINEDEBUG=warn+seh"});
-    return std::make_unique<Process>(argv, fs::path(), path_.parent_path() / "stderr");
 }
 
 std::vector<std::string> AppFolder::DebugLines() const {
@@ -149,12 +71,6 @@ nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title,
                                       : nlohmann::json::parse(json.substr(start));
 }
 
-nlohmann::json WaitForWindow() {
-    nlohmann::json window = Probe(20s);
-    if (!window.value("found", false)) throw std::runtime_error("the pop-up did not show");
-    return window;
-}
-
 Picture Screenshot() {
     DisplayPtr display = OpenDisplay();
     XWindowAttributes root{};
@@ -177,29 +93,6 @@ Picture CurrentCursor() {
     cursor.argb.assign(image->pixels, image->pixels + cursor.width * cursor.height);
     XFree(image);
     return cursor;
-}
-
-UdpReceiver::UdpReceiver() : fd_(socket(AF_INET, SOCK_DGRAM, 0)) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof(address);
-    if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0)
-        throw std::runtime_error("cannot bind a receiver");
-    getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-    port_ = ntohs(address.sin_port);
-}
-
-UdpReceiver::~UdpReceiver() { close(fd_); }
-
-std::optional<std::string> UdpReceiver::Receive(std::chrono::milliseconds timeout) {
-    pollfd ready{fd_, POLLIN, 0};
-    std::string bytes(70000, '\0');
-    if (poll(&ready, 1, static_cast<int>(timeout.count())) != 1) return std::nullopt;
-    const ssize_t got = recv(fd_, bytes.data(), bytes.size(), 0);
-    if (got < 0) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(got));
-    return bytes;
 }
 
 }  // namespace e2e

@@ -1,9 +1,5 @@
 // The shown window, as the probe, a screen reader, a screenshot and the X
 // side see it, at 96 dpi and after moving to a monitor of 144 dpi.
-#include <gtest/gtest.h>
-
-#include <thread>
-
 #include "Harness.h"
 
 namespace e2e {
@@ -15,15 +11,11 @@ struct Box {
 
 // The window at one dpi: what the probe saw and a screenshot.
 struct Shown {
-    explicit Shown(const nlohmann::json& probed)
-        : window(probed),
-          left(probed["rect"][0]),
-          top(probed["rect"][1]),
-          width(probed["client"][0]),
-          height(probed["client"][1]) {
-        for (const auto& child : window["children"])
-            children.push_back(
-                {child["rect"][0], child["rect"][1], child["rect"][2], child["rect"][3]});
+    explicit Shown(const nlohmann::json& probed) : window(probed) {
+        for (std::size_t i = 0; i < 4; ++i) {
+            const nlohmann::json& r = window["children"].at(i)["rect"];
+            children[i] = {r[0], r[1], r[2], r[3]};
+        }
         std::this_thread::sleep_for(500ms);  // let the paint land
         shot = Screenshot();
     }
@@ -43,8 +35,9 @@ struct Shown {
     }
 
     nlohmann::json window;
-    int left, top, width, height;
-    std::vector<Box> children;
+    int left = window["rect"][0], top = window["rect"][1];
+    int width = window["client"][0], height = window["client"][1];
+    std::array<Box, 4> children;  // message, reply, close and send
     Picture shot;
 };
 
@@ -53,11 +46,10 @@ constexpr std::uint32_t kWhite = 0xFFFFFF;
 
 TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
     AppFolder app;
-    const std::string line = HandoffLine({"0", "Ana Mart\xEDnez", "127.0.0.1", "9001", "7", "5",
-                                          "Hola, \xBF"
-                                          "c\xF3mo est\xE1s?{ENTER}{ENTER}Te espero.",
-                                          "7", "127.0.0.1", "9002"});
-    app.WriteHandoff(line);
+    // In code page 1252, octal: "Ana Martínez" and "Hola, ¿cómo estás?".
+    app.WriteHandoff(HandoffLine({"0", "Ana Mart\355nez", "127.0.0.1", "9001", "7", "5",
+                                  "Hola, \277c\363mo est\341s?{ENTER}{ENTER}Te espero.", "7",
+                                  "127.0.0.1", "9002"}));
     const std::unique_ptr<Process> program = app.Start();
     const nlohmann::json first = WaitForWindow();
     const Shown at96(first);
@@ -96,10 +88,7 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
         SCOPED_TRACE(shown->width);
         const int w = shown->width;
         const int h = shown->height;
-        const Box& message = shown->children[0];
-        const Box& reply = shown->children[1];
-        const Box& close = shown->children[2];
-        const Box& send = shown->children[3];
+        const auto& [message, reply, close, send] = shown->children;
         for (const Box& b : shown->children)
             EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.right <= w && b.bottom <= h &&
                         b.left < b.right);
