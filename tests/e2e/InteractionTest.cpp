@@ -99,12 +99,10 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
                                      std::regex(head + "([0-9]{3,8})\xB6([\\s\\S]*)\xB6(.*)")))
             << *first;
         EXPECT_EQ(piece[2].str(), *c.reply);
-        std::tm at{};
-        localtime_r(&before, &at);
-        char moment[24];
-        std::strftime(moment, sizeof(moment), "%H%M%S %I:%M %p", &at);
+        char moment[24];  // hhmmss, then the stamp; near a minute's end, it may have turned
+        std::strftime(moment, sizeof(moment), "%H%M%S %I:%M %p", std::localtime(&before));
         EXPECT_GE(std::stoi(piece[1]) / 100, std::stoi(moment)) << piece[1];
-        EXPECT_TRUE(piece[3].str() == moment + 7 || at.tm_sec >= 55) << piece[3].str();
+        EXPECT_TRUE(piece[3].str() == moment + 7 || std::stoi(moment) % 100 >= 55) << piece[3];
         EXPECT_EQ(*second, "MSG-ENVIADO_KORVexe" + first->substr(10));
     }
 }
@@ -160,13 +158,11 @@ TEST(Keyboard, EnterNeverMisfiresAndTabShowsTheFocusOnTheCloseButtonOnly) {
     popUp.Do({{"key", "Tab"}, {"wait", "400"}});
     const Picture after = Screenshot();
     int onClose = 0, elsewhere = 0;
-    for (int y = 0; y < 281; ++y) {
-        for (int x = 0; x < 492; ++x) {
-            const bool replyBox = x >= 26 && x < 465 && y >= 156 && y < 199;
-            if (before.At(left + x, top + y) == after.At(left + x, top + y) || replyBox) continue;
-            ++(x >= 425 && y < 40 ? onClose : elsewhere);
-        }
-    }
+    for (int y = 0; y < 281; ++y)
+        for (int x = 0; x < 492; ++x)
+            if (before.At(left + x, top + y) != after.At(left + x, top + y) &&
+                !(x >= 26 && x < 465 && y >= 156 && y < 199))  // the reply box's caret
+                ++(x >= 425 && y < 40 ? onClose : elsewhere);
     EXPECT_GT(onClose, 20) << "no focus cue on the close button";
     EXPECT_EQ(elsewhere, 0);
 
@@ -175,7 +171,6 @@ TEST(Keyboard, EnterNeverMisfiresAndTabShowsTheFocusOnTheCloseButtonOnly) {
     const std::optional<std::string> first = popUp.first.Receive(10s);
     ASSERT_TRUE(first.has_value());
     EXPECT_NE(first->find("\xB6" + typed + "\xB6"), std::string::npos) << *first;
-    EXPECT_TRUE(popUp.second.Receive(5s).has_value());
 }
 
 // Presses `button` at the first point of `path` (in the pop-up), moves along
@@ -209,7 +204,8 @@ TEST(Mouse, ButtonsShowTheHandAndOnlyALeftDragOnTheTitleMovesTheWindow) {
         const Picture cursor = CurrentCursor();
         EXPECT_EQ(cursor.hotX == 16 && cursor.hotY == 10, onButton)
             << "fingertip at " << x << "," << y;
-        EXPECT_TRUE(!onButton || cursor.At(16, 10) == 0xFF000000u) << "black at the fingertip";
+        EXPECT_TRUE(!onButton || (cursor.At(16, 10) == 0xFF000000u && cursor.At(2, 2) >> 24 == 0))
+            << "black at the fingertip, clear around the hand";
         // Under the pointer the close button turns red; the send button stays blue.
         const Picture shot = Screenshot();
         const auto [left, top] = popUp.origin;

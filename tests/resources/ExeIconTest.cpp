@@ -33,8 +33,7 @@ int SlateWidth(HICON icon, int x, int y) {
 TEST(ExeIcon, TheShellExtractsTheApplicationIconLargeAndSmall) {
     std::wstring exe = L"Z:";  // the Unix root, as Wine names it
     for (const char* c = TORNAVEL_EXE_PATH; *c != '\0'; ++c) exe += *c == '/' ? L'\\' : *c;
-    HICON large = nullptr;
-    HICON small = nullptr;
+    HICON large = nullptr, small = nullptr;
     ASSERT_EQ(::ExtractIconExW(exe.c_str(), 0, &large, &small, 1), 2u);
     const UniqueIcon owners[] = {UniqueIcon(large), UniqueIcon(small)};
     EXPECT_EQ(SlateWidth(large, 16, 2), 32);

@@ -15,9 +15,8 @@ TEST(ProcessHardening, ADllBesideTheExeLoadsByNameBeforeAndNeverAfter) {
 
     HardenProcess();
 
-    planted = ::LoadLibraryW(L"tornavel_planted.dll");
-    EXPECT_EQ(planted, nullptr) << "loaded from the exe's folder after hardening";
-    if (planted != nullptr) ::FreeLibrary(planted);
+    EXPECT_EQ(::LoadLibraryW(L"tornavel_planted.dll"), nullptr)
+        << "loaded from the exe's folder after hardening";
     HMODULE system = ::LoadLibraryW(L"version.dll");
     EXPECT_NE(system, nullptr) << "System32's DLLs still load";
     if (system != nullptr) ::FreeLibrary(system);
