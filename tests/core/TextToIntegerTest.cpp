@@ -31,7 +31,8 @@ TEST(TextToInteger, ReadsDecimalsAndRaises13ForNoNumberAnd6OutsideTheRange) {
     // Awkward first: nothing, blanks, signs and points alone; then blanks
     // around, signs, leading zeros; fractions, which round half to even; the
     // edges of the 32-bit range and long digit runs; anything else in the
-    // text; and a view, which ends where it says whatever follows it.
+    // text; and a view, which starts and ends where it says whatever lies
+    // around it.
     // clang-format off
     const std::pair<std::wstring_view, Outcome> cases[] = {
         {L"", kTypeMismatch}, {L" ", kTypeMismatch}, {L"-", kTypeMismatch}, {L"+", kTypeMismatch},
@@ -46,8 +47,8 @@ TEST(TextToInteger, ReadsDecimalsAndRaises13ForNoNumberAnd6OutsideTheRange) {
         {L"-2147483648.51", kOverflow}, {L"99999999999999999999999999", kOverflow},
         {L"abc", kTypeMismatch}, {L"50a1", kTypeMismatch}, {L"1 2", kTypeMismatch},
         {L"1,000", kTypeMismatch}, {L"0x10", kTypeMismatch}, {L"\u0661", kTypeMismatch},
-        {std::wstring_view(L"7.5", 1), Value(7)}, {std::wstring_view(L"12", 1), Value(1)},
-        {std::wstring_view(L"2.59", 3), Value(2)}};
+        {std::wstring_view(L"7.5", 1), Value(7)}, {std::wstring_view(L"2.59", 3), Value(2)},
+        {std::wstring_view(L"12", 1), Value(1)}, {std::wstring_view(L" 5" + 1, 0), kTypeMismatch}};
     // clang-format on
     for (const auto& [text, outcome] : cases)
         EXPECT_EQ(Convert(text), outcome) << ::testing::PrintToString(std::wstring(text));
