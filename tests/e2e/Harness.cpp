@@ -5,19 +5,11 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
 
-#include <sstream>
 #include <stdexcept>
 
 extern char** environ;
 
 namespace e2e {
-
-std::string ReadFile(const fs::path& file) {
-    std::ostringstream bytes;
-    bytes << std::ifstream(file, std::ios::binary).rdbuf();
-    return bytes.str();
-}
-
 namespace {
 
 using DisplayPtr = std::unique_ptr<Display, int (*)(Display*)>;

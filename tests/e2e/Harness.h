@@ -22,6 +22,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -36,9 +37,12 @@ using Args = std::vector<std::string>;
 
 inline const fs::path kBuild = TORNAVEL_WINDOWS_BUILD_DIR;
 
-// The bytes of a file, or none.
-
-std::string ReadFile(const fs::path& file);
+// The bytes of a file; none when it cannot be read.
+inline std::string ReadFile(const fs::path& file) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
+    return bytes.str();
+}
 
 // Joins fields with the byte 0xB6, code page 1252's "¶".
 inline std::string HandoffLine(const std::vector<std::string>& fields) {
@@ -104,7 +108,6 @@ class AppFolder {
     ~AppFolder() { fs::remove_all(path_.parent_path()); }
     AppFolder(const AppFolder&) = delete;
     AppFolder& operator=(const AppFolder&) = delete;
-    const fs::path& Path() const { return path_; }
     fs::path Handoff() const { return path_ / "open.zelbarqin"; }
     void WriteHandoff(const std::string& bytes) const {
         std::ofstream(Handoff(), std::ios::binary) << bytes;

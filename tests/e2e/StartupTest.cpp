@@ -52,7 +52,7 @@ TEST(Start, ShowsTheWindowOrEndsQuietlyAndTellsADebuggerWhy) {
         if (c.bytes) app.WriteHandoff(*c.bytes);
         std::unique_ptr<Process> writer;
         if (c.held) {
-            const fs::path held = app.Path() / "held.txt";
+            const fs::path held = app.Handoff().parent_path() / "held.txt";
             writer = std::make_unique<Process>(Wine((kBuild / "tools" / "hold-file.exe").string(),
                                                     {"Z:" + app.Handoff().string(), "15000"}),
                                                held);

@@ -1,5 +1,5 @@
-// The shown window, as the probe, a screen reader, a screenshot and the X
-// side see it, at 96 dpi and after moving to a monitor of 144 dpi.
+// The shown window, as the probe, a screen reader and a screenshot see it, at
+// 96 dpi and after moving to a monitor of 144 dpi.
 #include "Harness.h"
 
 namespace e2e {

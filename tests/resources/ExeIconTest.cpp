@@ -40,7 +40,8 @@ TEST(ExeIcon, TheShellExtractsTheApplicationIconLargeAndSmall) {
     EXPECT_EQ(SlateWidth(small, 8, 1), 16);
 }
 
-// This test program carries the program's resources.
+// This test program carries the program's resources. (From another process,
+// as a probe would ask, Wine answers WM_GETICON with no icon.)
 TEST(WindowIcons, TheWindowGetsTheApplicationIconLargeAndSmall) {
     HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                     nullptr, nullptr);
