@@ -21,12 +21,12 @@ TEST(ExpandEnterTokens, TurnsEachExactTokenIntoCrLf) {
 TEST(ClipForDisplay, CutsLongMessagesWithAnEllipsisNeverInsideAPair) {
     const std::size_t most = kMostShownMessageChars;
     const std::wstring fill(most - 1, L'a');
-    // A CR LF pair or a surrogate pair (U+1F600, U+10FFFF) across the cut goes
+    // A CR LF pair or a surrogate pair (U+10000, U+10FFFF) across the cut goes
     // whole; a lone LF after the cut, or a CR before a character, is no pair.
     // clang-format off
     const std::pair<std::wstring, std::wstring> cases[] = {
         {L"", L""}, {fill + L"a", fill + L"a"}, {fill + L"ab", fill + L"a\u2026"},
-        {fill + L"\r\nmore", fill + L"\u2026"}, {fill + L"\xD83D\xDE00more", fill + L"\u2026"},
+        {fill + L"\r\nmore", fill + L"\u2026"}, {fill + L"\xD800\xDC00more", fill + L"\u2026"},
         {fill + L"\xDBFF\xDFFFmore", fill + L"\u2026"}, {fill + L"a\nmore", fill + L"a\u2026"},
         {fill + L"\rmore", fill + L"\r\u2026"}};
     // clang-format on
@@ -40,7 +40,8 @@ TEST(MessageBoxName, TheSenderOnOneLineCutSensibly) {
     const std::pair<std::wstring, std::wstring> cases[] = {
         {L"", L""}, {L" \t Ana\r\n  Mart\u00EDnez \x7F\x9F", L"Ana Mart\u00EDnez"}, {most, most},
         {std::wstring(600, L'x'), most + L"\u2026"}, {most + L"\xD83D\xDE00", most + L"\u2026"},
-        {most.substr(1) + L"\xD83D\xDE00", most.substr(1) + L"\u2026"}};
+        {most.substr(1) + L"\xD800\xDC00", most.substr(1) + L"\u2026"},
+        {most.substr(1) + L"\xDBFF\xDFFF", most.substr(1) + L"\u2026"}};
     // clang-format on
     for (const auto& [sender, name] : cases)
         EXPECT_EQ(MessageBoxName(sender), L"Mensaje de " + name);
