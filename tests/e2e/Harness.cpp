@@ -5,8 +5,6 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
 
-#include <stdexcept>
-
 extern char** environ;
 
 namespace e2e {
