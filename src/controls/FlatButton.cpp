@@ -2,6 +2,7 @@
 
 #include "core/SystemTexts.h"
 #include "util/UniqueHandle.h"
+#include "util/WindowText.h"
 
 namespace tornavel {
 
@@ -26,10 +27,6 @@ bool FlatButton::Create(HWND parent, const RECT& rect, const std::wstring& name,
 void FlatButton::SetFont(HFONT font) {
     font_ = font;
     ::InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-void FlatButton::Click() {
-    if (onClick_) onClick_();
 }
 
 std::optional<LRESULT> FlatButton::HandleMessage(UINT message, WPARAM, LPARAM lParam) {
@@ -79,11 +76,8 @@ void FlatButton::Draw(const DRAWITEMSTRUCT& item) const {
     const COLORREF fore = hover_ ? colours_.hoverText : colours_.text;
     if (picture_) picture_(dc, rect, fore);
 
-    const int length = ::GetWindowTextLengthW(hwnd_);
-    if (paintName_ && length > 0) {
-        std::wstring caption(static_cast<std::size_t>(length) + 1, L'\0');
-        caption.resize(static_cast<std::size_t>(
-            ::GetWindowTextW(hwnd_, caption.data(), static_cast<int>(caption.size()))));
+    const std::wstring caption = paintName_ ? WindowText(hwnd_) : std::wstring();
+    if (!caption.empty()) {
         const HGDIOBJ oldFont = ::SelectObject(dc, font_);
         const int oldMode = ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, fore);

@@ -41,8 +41,6 @@ class FlatButton {
     HWND Handle() const noexcept { return hwnd_; }
 
     void SetFont(HFONT font);
-    void OnClick(std::function<void()> handler) { onClick_ = std::move(handler); }
-    void Click();
     // The parent hands over its WM_DRAWITEM for this button.
     void Draw(const DRAWITEMSTRUCT& item) const;
 
@@ -64,7 +62,6 @@ class FlatButton {
     HCURSOR mouseIcon_ = nullptr;
     int mousePointer_ = kDefaultPointer;
     bool hover_ = false;
-    std::function<void()> onClick_;
 };
 
 }  // namespace tornavel

@@ -87,8 +87,7 @@ std::wstring ReasonFor(Stage stage, const RuntimeError& error, const FieldRecord
 
 }  // namespace
 
-std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window,
-                                   const MessageWindow::Callbacks& callbacks) {
+std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window) {
     std::wstring path;
     std::optional<TextStream> stream;
     std::wstring firstLine;
@@ -115,7 +114,7 @@ std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window,
 
         // The window is created and loaded before field 1 is read.
         stage = Stage::kMakingWindow;
-        window.emplace(callbacks);
+        window.emplace();
         window->Load();
         stage = Stage::kFillingWindow;
         window->SetTitle(record.Field(1));

@@ -24,28 +24,47 @@ void ReportAndEnd(std::wstring_view where) noexcept {
     ::ExitProcess(1);
 }
 
+// The two ways the program ends. At once: no further handler runs, the
+// window's unload included.
+[[noreturn]] void EndAtOnce() noexcept { ::ExitProcess(0); }
+
+// By closing the window: its message loop then ends, and so does the program.
+void Close(tornavel::MessageWindow& window) noexcept { window.Destroy(); }
+
 }  // namespace
 
-// The composition root: owns the window and the reply sender for the whole run.
+// The composition root: owns the window and the reply sender for the whole
+// run, and carries out what the person asks the window for.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace tornavel;
+    using Request = MessageWindow::Request;
     HardenProcess();
     SetFailureHandler(&ReportAndEnd);
 
     std::optional<MessageWindow> window;
-    std::optional<ReplySender> sender;
-    std::optional<FieldRecord> record = StartUp(
-        window,
-        {[&](std::wstring_view reply) { sender->Send(reply); }, [&] { window->Destroy(); }});
+    std::optional<FieldRecord> record = StartUp(window);
     if (!record) return 0;
-    sender.emplace(std::move(*record));
+    ReplySender sender(std::move(*record));
 
     // The program runs while its window exists.
     MSG msg{};
     while (window->Exists() && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (window->PreTranslate(msg)) continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
+        if (!window->PreTranslate(msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+        const std::optional<Request> request = window->TakeRequest();
+        if (!request) continue;
+        switch (request->kind) {
+            case Request::Kind::kSendReply:
+                sender.Send(request->reply);
+                EndAtOnce();
+            case Request::Kind::kEndAtOnce:
+                EndAtOnce();
+            case Request::Kind::kClose:
+                Close(*window);
+                break;
+        }
     }
     return 0;
 }

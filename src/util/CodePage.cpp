@@ -28,4 +28,6 @@ std::string WideToAnsi(std::wstring_view wide) {
     return ansi;
 }
 
+std::wstring ThroughAnsiCodePage(std::wstring_view wide) { return AnsiToWide(WideToAnsi(wide)); }
+
 }  // namespace tornavel

@@ -10,4 +10,9 @@ namespace tornavel {
 std::wstring AnsiToWide(std::string_view ansi);
 std::string WideToAnsi(std::wstring_view wide);
 
+// `wide` as the ANSI code page gives it back: what a reader of the bytes
+// WideToAnsi makes sees. Characters the code page lacks become its best fit
+// (a Polish "l" with a stroke becomes "l") or "?"; the rest stay as they are.
+std::wstring ThroughAnsiCodePage(std::wstring_view wide);
+
 }  // namespace tornavel

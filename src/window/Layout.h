@@ -66,4 +66,13 @@ inline RECT ToPixels(const TwipsRect& r, int dpi) {
             ToPixels(r.top + r.height, dpi)};
 }
 
+// The window's rectangle at `dpi`, centred in `area`.
+inline RECT WindowRectCentredIn(const RECT& area, int dpi) {
+    const int width = ToPixels(kWindowWidthTwips, dpi);
+    const int height = ToPixels(kWindowHeightTwips, dpi);
+    const int left = area.left + (area.right - area.left - width) / 2;
+    const int top = area.top + (area.bottom - area.top - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
 }  // namespace tornavel::layout

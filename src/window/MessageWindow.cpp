@@ -1,11 +1,16 @@
 #include "window/MessageWindow.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "core/MessageText.h"
 #include "core/RuntimeError.h"
 #include "util/AccessibleName.h"
 #include "util/BufferedPaint.h"
 #include "util/SystemMessage.h"
 #include "util/WindowIcons.h"
+#include "util/WindowText.h"
+#include "window/InputEvents.h"
 #include "window/WindowlessPainting.h"
 
 namespace tornavel {
@@ -13,8 +18,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TornavelMensajeWindow";
 constexpr std::int32_t kErrElementNotFound = 35601;
-// A second or more between keystrokes ends a typing burst.
-constexpr DWORD kBurstGapMs = 1000;
+using Answer = InputRules::Answer;
 
 RuntimeError CreationFailure() {
     const DWORD code = ::GetLastError();
@@ -29,39 +33,22 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-HWND CreateTextBox(HWND parent, DWORD style) {
-    HWND box = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | style, 0,
-                                 0, 0, 0, parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    if (box == nullptr) throw CreationFailure();
-    return box;
-}
-
 void Place(HWND control, const RECT& r) {
     ::SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool IsBlank(std::wstring_view text) {
-    return text.find_first_not_of(L' ') == std::wstring_view::npos;
-}
-
-// Ends the program at once: no further handler runs, the window's unload
-// included.
-[[noreturn]] void EndProgram() noexcept { ::ExitProcess(0); }
-
 }  // namespace
 
-MessageWindow::MessageWindow(Callbacks callbacks) : callbacks_(std::move(callbacks)) {
+MessageWindow::MessageWindow() {
     if (!RegisterOwnedWindowClass<MessageWindow>(kClassName)) throw CreationFailure();
     dpi_ = ScreenDpi();
-    const int width = layout::ToPixels(layout::kWindowWidthTwips, dpi_);
-    const int height = layout::ToPixels(layout::kWindowHeightTwips, dpi_);
-    const int x = (::GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int y = (::GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    const RECT at = layout::WindowRectCentredIn(
+        {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}, dpi_);
     // A popup without border or caption: its outer size is its client size.
     ::CreateWindowExW(WS_EX_APPWINDOW, kClassName, texts::kWindowCaption,
-                      WS_POPUP | WS_CLIPCHILDREN, x, y, width, height, nullptr, nullptr,
-                      ::GetModuleHandleW(nullptr), this);
+                      WS_POPUP | WS_CLIPCHILDREN, at.left, at.top, at.right - at.left,
+                      at.bottom - at.top, nullptr, nullptr, ::GetModuleHandleW(nullptr), this);
     if (hwnd_ == nullptr) throw CreationFailure();
     try {
         CreateControls();
@@ -102,22 +89,15 @@ void MessageWindow::CreateControls() {
     windowBack_.Reset(::CreateSolidBrush(kWindowBack));
     replyBack_.Reset(::CreateSolidBrush(kReplyBack));
 
-    // Message: read-only but selectable, outside the tab order. Reply:
-    // editable, no length limit, first in the tab order. Screen readers get a
-    // name for each.
-    messageBox_ = CreateTextBox(hwnd_, ES_READONLY | ES_AUTOVSCROLL);
-    replyBox_ = CreateTextBox(hwnd_, ES_AUTOVSCROLL | WS_TABSTOP);
-    ::SendMessageW(replyBox_, EM_SETLIMITTEXT, 0, 0);
+    // The message: read-only, selectable, not a tab stop, named for screen readers.
+    messageBox_ = ::CreateWindowExW(
+        0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0,
+        0, 0, hwnd_, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    if (messageBox_ == nullptr || !replyBox_.Create(hwnd_)) throw CreationFailure();
     messageBoxSubclass_.Attach(
         messageBox_, kHandlerName, [this](UINT message, WPARAM wParam, LPARAM lParam) {
             return message == WM_GETOBJECT
                        ? AnswerWithName(messageBox_, wParam, lParam, messageBoxName_)
-                       : std::nullopt;
-        });
-    replyBoxSubclass_.Attach(
-        replyBox_, kHandlerName, [this](UINT message, WPARAM wParam, LPARAM lParam) {
-            return message == WM_GETOBJECT
-                       ? AnswerWithName(replyBox_, wParam, lParam, texts::kReplyBoxName)
                        : std::nullopt;
         });
 
@@ -130,22 +110,20 @@ void MessageWindow::CreateControls() {
                       sendButton_.Create(hwnd_, {}, texts::kSendCaption, true, false,
                                          {kSendBack, kSendBack, kButtonText, kButtonText});
     if (!made) throw CreationFailure();
-    closeButton_.OnClick([this] { callbacks_.close(); });
-    sendButton_.OnClick([this] { SendAndEnd(); });
     ApplyDpi(dpi_);
-    lastFocus_ = replyBox_;
+    lastFocus_ = replyBox_.Handle();
 }
 
 void MessageWindow::ApplyDpi(int dpi) {
     using namespace layout;
     dpi_ = dpi;
     Place(messageBox_, Pixels(kMessageBox));
-    Place(replyBox_, Pixels(kReplyBox));
+    Place(replyBox_.Handle(), Pixels(kReplyBox));
     Place(closeButton_.Handle(), Pixels(kCloseButton));
     Place(sendButton_.Handle(), Pixels(kSendButton));
     ::SendMessageW(messageBox_, WM_SETFONT,
                    reinterpret_cast<WPARAM>(MakeFont(kMessageFont, messageFont_)), TRUE);
-    ::SendMessageW(replyBox_, WM_SETFONT,
+    ::SendMessageW(replyBox_.Handle(), WM_SETFONT,
                    reinterpret_cast<WPARAM>(MakeFont(kReplyFont, replyFont_)), TRUE);
     closeButton_.SetFont(MakeFont(kCloseFont, closeFont_));
     sendButton_.SetFont(MakeFont(kSendFont, sendFont_));
@@ -170,19 +148,12 @@ void MessageWindow::LoadHandCursor() {
 
 void MessageWindow::OnDpiChanged(int dpi, const RECT* suggested) {
     if (dpi <= 0) return;
-    RECT target{};
-    if (suggested != nullptr && !::IsRectEmpty(suggested)) {
-        target = *suggested;
-    } else {
-        // No usable suggestion: the size for the new dpi about the same centre.
-        RECT now{};
-        ::GetWindowRect(hwnd_, &now);
-        const int width = layout::ToPixels(layout::kWindowWidthTwips, dpi);
-        const int height = layout::ToPixels(layout::kWindowHeightTwips, dpi);
-        target = {(now.left + now.right - width) / 2, (now.top + now.bottom - height) / 2, 0, 0};
-        target.right = target.left + width;
-        target.bottom = target.top + height;
-    }
+    // Without a usable suggestion: the size for the new dpi about the same centre.
+    RECT now{};
+    ::GetWindowRect(hwnd_, &now);
+    const RECT target = suggested != nullptr && !::IsRectEmpty(suggested)
+                            ? *suggested
+                            : layout::WindowRectCentredIn(now, dpi);
     ApplyDpi(dpi);
     ::SetWindowPos(hwnd_, nullptr, target.left, target.top, target.right - target.left,
                    target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -205,15 +176,8 @@ void MessageWindow::SetMessage(const std::wstring& text) {
     ::SetWindowTextW(messageBox_, text.c_str());
 }
 
-std::wstring MessageWindow::ReplyText() const {
-    const int length = ::GetWindowTextLengthW(replyBox_);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        ::GetWindowTextW(replyBox_, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void MessageWindow::Show() {
+    rules_.Appeared(::GetTickCount());
     ::ShowWindow(hwnd_, SW_SHOWNORMAL);
     ::SetFocus(lastFocus_);
 }
@@ -221,7 +185,61 @@ void MessageWindow::Show() {
 bool MessageWindow::PreTranslate(const MSG& msg) noexcept {
     if (hwnd_ == nullptr) return false;
     if (msg.hwnd != hwnd_ && !::IsChild(hwnd_, msg.hwnd)) return false;
-    return Guarded(texts::kKeyHandlerName, false, [&] { return HandleKey(msg); });
+    return Guarded(texts::kKeyHandlerName, false, [&] {
+        const std::optional<Answer> answer =
+            AnswerFor(rules_, msg,
+                      {hwnd_, replyBox_.Handle(), closeButton_.Handle(), sendButton_.Handle(),
+                       Pixels(layout::kTitleLabel)});
+        return answer && CarryOut(*answer);
+    });
+}
+
+std::optional<MessageWindow::Request> MessageWindow::TakeRequest() noexcept {
+    return std::exchange(request_, std::nullopt);
+}
+
+void MessageWindow::Ask(Request request) {
+    // A click is carried out once, whichever key or message brought it.
+    if (requested_) return;
+    requested_ = true;
+    request_ = std::move(request);
+}
+
+bool MessageWindow::CarryOut(Answer answer) {
+    switch (answer) {
+        case Answer::kPassOn:
+            return false;
+        case Answer::kHoldBack:
+            ::MessageBeep(MB_OK);  // the key does nothing, and the person hears so
+            return true;
+        case Answer::kIgnore:
+            return true;
+        case Answer::kSend: {
+            std::wstring reply = replyBox_.Text();  // as typed: the sender trims it
+            if (InputRules::OnSendClicked(reply) != Answer::kSend)
+                return CarryOut(Answer::kEndAtOnce);
+            Ask({Request::Kind::kSendReply, std::move(reply)});
+            return true;
+        }
+        case Answer::kClose:
+        case Answer::kEndAtOnce:
+            Ask({answer == Answer::kClose ? Request::Kind::kClose : Request::Kind::kEndAtOnce, {}});
+            return true;
+        case Answer::kLineBreak:
+            replyBox_.TypeLineBreak();
+            return true;
+        case Answer::kFocusNext:
+        case Answer::kFocusPrevious:
+            MoveFocus(answer == Answer::kFocusPrevious);
+            return true;
+        case Answer::kStartDrag:
+            // The system moves the window as if its caption bar had been
+            // pressed; SendMessageA returns when the button is released.
+            ::ReleaseCapture();
+            ::SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+            return true;
+    }
+    return false;
 }
 
 LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -235,7 +253,7 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         case WM_CTLCOLORSTATIC:  // the read-only message box
         case WM_CTLCOLOREDIT: {
-            const bool reply = reinterpret_cast<HWND>(lParam) == replyBox_;
+            const bool reply = reinterpret_cast<HWND>(lParam) == replyBox_.Handle();
             HDC dc = reinterpret_cast<HDC>(wParam);
             ::SetTextColor(dc, layout::kWindowFore);
             ::SetBkColor(dc, reply ? layout::kReplyBack : layout::kWindowBack);
@@ -247,12 +265,18 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 if (item.hwndItem == button->Handle()) button->Draw(item);
             return TRUE;
         }
-        case WM_COMMAND:
-            for (FlatButton* button : {&closeButton_, &sendButton_}) {
-                if (HIWORD(wParam) == BN_CLICKED &&
-                    reinterpret_cast<HWND>(lParam) == button->Handle())
-                    button->Click();
-            }
+        case WM_COMMAND: {
+            const auto from = reinterpret_cast<HWND>(lParam);
+            if (HIWORD(wParam) == BN_CLICKED && from == closeButton_.Handle())
+                CarryOut(Answer::kClose);
+            if (HIWORD(wParam) == BN_CLICKED && from == sendButton_.Handle())
+                CarryOut(Answer::kSend);
+            if (HIWORD(wParam) == EN_CHANGE && from == replyBox_.Handle())
+                replyBox_.KeepInCodePage();
+            return 0;
+        }
+        case WM_CLOSE:  // Alt+F4 the system saw, the taskbar's Close
+            CarryOut(Answer::kClose);
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -260,13 +284,14 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_LBUTTONUP:
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
-            OnMouseButton(message, lParam);
+            OnMouseButton(message);
             return 0;
         case WM_MOUSEMOVE:
-            if (pressedOnTitle_) StartDragIfLeftButton(wParam);
+            CarryOut(rules_.OnMove((wParam & MK_LBUTTON) != 0, (wParam & MK_RBUTTON) != 0,
+                                   (wParam & MK_MBUTTON) != 0));
             return 0;
         case WM_CAPTURECHANGED:
-            pressedOnTitle_ = false;
+            rules_.OnCaptureLost();
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
@@ -278,8 +303,7 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 if (focus != nullptr && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
             } else {
                 if (lastFocus_ != nullptr) ::SetFocus(lastFocus_);
-                inTypingBurst_ = true;
-                lastKeyTime_ = ::GetTickCount();
+                rules_.Activated(::GetTickCount());
             }
             return 0;
         case WM_DESTROY:
@@ -292,60 +316,20 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
-bool MessageWindow::HandleKey(const MSG& msg) {
-    constexpr wchar_t kEscape = 27;
-    if (msg.message == WM_CHAR) {
-        if (static_cast<wchar_t>(msg.wParam) == kEscape) EndProgram();
-        return false;
-    }
-    if (msg.message != WM_KEYDOWN) return false;
-    const bool inBurst = InTypingBurst(msg.time);
-    const bool shift = ::GetKeyState(VK_SHIFT) < 0;
-    const bool control = ::GetKeyState(VK_CONTROL) < 0;
-    if (msg.wParam == VK_TAB && !control) {
-        MoveFocus(shift);
-        return true;
-    }
-    if (msg.wParam != VK_RETURN || shift || control) return false;
-    // Ctrl+Enter and Shift+Enter reach the reply box and type a line break.
-    // Enter presses the close button when it has the focus; elsewhere the
-    // send button (the default button), unless it was meant for another
-    // window or there is nothing to send.
-    if (msg.hwnd == closeButton_.Handle()) {
-        closeButton_.Click();
-    } else if (!inBurst && !IsBlank(ReplyText())) {
-        sendButton_.Click();
-    }
-    return true;
-}
-
-bool MessageWindow::InTypingBurst(DWORD time) {
-    if (time - lastKeyTime_ >= kBurstGapMs) inTypingBurst_ = false;
-    lastKeyTime_ = time;
-    return inTypingBurst_;
-}
-
 void MessageWindow::MoveFocus(bool backwards) {
-    const HWND stops[] = {replyBox_, closeButton_.Handle()};  // in tab order
-    const HWND focus = ::GetFocus();
+    const HWND stops[] = {replyBox_.Handle(), closeButton_.Handle()};  // in tab order
     const std::size_t count = std::size(stops);
-    std::size_t at = 0;
-    while (at < count && stops[at] != focus) ++at;
+    const auto at = static_cast<std::size_t>(std::find(stops, stops + count, ::GetFocus()) - stops);
     const std::size_t next = at == count ? 0 : (at + (backwards ? count - 1 : 1)) % count;
     // The keyboard is in use: from now on the focus shows.
     ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     ::SetFocus(stops[next]);
 }
 
-void MessageWindow::OnMouseButton(UINT message, LPARAM lParam) {
-    // The window keeps the mouse from a press to the last release, wherever
-    // the pointer goes; only a press on the title label may start a drag.
+void MessageWindow::OnMouseButton(UINT message) {
+    // The window keeps the mouse from a press to the last release, wherever it goes.
     if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
-        if (::GetCapture() == hwnd_) return;
-        ::SetCapture(hwnd_);
-        const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-        const RECT label = Pixels(layout::kTitleLabel);
-        pressedOnTitle_ = ::PtInRect(&label, at) != FALSE;
+        if (::GetCapture() != hwnd_) ::SetCapture(hwnd_);
         return;
     }
     const bool anyDown = ::GetKeyState(VK_LBUTTON) < 0 || ::GetKeyState(VK_RBUTTON) < 0 ||
@@ -355,27 +339,12 @@ void MessageWindow::OnMouseButton(UINT message, LPARAM lParam) {
 
 void MessageWindow::Paint(HDC dc, const RECT& client) const {
     using namespace layout;
-    ::FillRect(dc, &client, windowBack_.Get());
-    // Back to front: the frame round the whole window, title bar, title, reply border.
+    // Back to front: the frame round (and filling) the whole window, title
+    // bar, title, reply border.
     PaintShape(dc, client, {kWindowBack, kFrameLine, std::nullopt});
     PaintShape(dc, Pixels(kTitleBar), {kTitleBarFill, kTitleBarFill, kTitleBarHatch});
     PaintLabel(dc, Pixels(kTitleLabel), title_, titleFont_.Get(), kTitleText);
     PaintShape(dc, Pixels(kReplyBorder), {kReplyBack, kFrameLine, std::nullopt});
-}
-
-void MessageWindow::StartDragIfLeftButton(WPARAM buttons) {
-    // Exactly the left button: let the system move the window as if its
-    // caption bar had been pressed. Returns when the button is released.
-    if ((buttons & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) != MK_LBUTTON) return;
-    ::ReleaseCapture();
-    ::SendMessageA(hwnd_, WM_NCLBUTTONDOWN, HTCAPTION, 0);
-}
-
-void MessageWindow::SendAndEnd() {
-    // Sent as typed; the sender trims it itself.
-    const std::wstring reply = ReplyText();
-    if (!IsBlank(reply)) callbacks_.sendReply(reply);
-    EndProgram();
 }
 
 }  // namespace tornavel

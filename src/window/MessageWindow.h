@@ -1,34 +1,39 @@
 #pragma once
 
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "controls/FlatButton.h"
+#include "core/InputRules.h"
 #include "core/SystemTexts.h"
 #include "util/ControlSubclass.h"
 #include "util/UniqueHandle.h"
 #include "util/WindowDispatch.h"
 #include "window/Layout.h"
+#include "window/ReplyBox.h"
 
 namespace tornavel {
 
 // The message window: a borderless, fixed-size pop-up with a painted title
 // bar, the message, a reply box and two flat buttons. It knows nothing of how
-// a reply is sent: it tells its owner through the callbacks.
+// a reply is sent or how the program ends: it says what the person asked for,
+// and its owner carries that out.
 class MessageWindow : public OwnedWindowHandle {
   public:
-    struct Callbacks {
-        // The send button with a reply that is not blank, as typed; the
-        // program ends when it returns.
-        std::function<void(std::wstring_view reply)> sendReply;
-        // The close button.
-        std::function<void()> close;
+    struct Request {
+        enum class Kind {
+            kSendReply,  // send `reply` (not blank, as typed), then end at once
+            kEndAtOnce,  // end now, nothing sent (Esc, the send button on a blank reply)
+            kClose,      // close the window (the close button, Alt+F4)
+        };
+        Kind kind;
+        std::wstring reply;
     };
 
     // Creates the window, hidden, with its controls. Throws a RuntimeError when
     // it cannot; nothing of the window is left then.
-    explicit MessageWindow(Callbacks callbacks);
+    MessageWindow();
     ~MessageWindow();
     MessageWindow(const MessageWindow&) = delete;
     MessageWindow& operator=(const MessageWindow&) = delete;
@@ -47,13 +52,16 @@ class MessageWindow : public OwnedWindowHandle {
     // screen readers).
     void SetTitle(std::wstring title);
     void SetMessage(const std::wstring& text);
-    std::wstring ReplyText() const;
     // Shows the window, modeless, with the caret in the reply box.
     void Show();
 
-    // Key preview: the window sees keys typed into any of its controls before
-    // the control does. True when the message was consumed.
+    // Input preview: the window sees keys and mouse presses meant for any of
+    // its controls before the control does. True when the message was consumed.
     bool PreTranslate(const MSG& msg) noexcept;
+
+    // What the person asked for since the last call; the first request
+    // counts, once.
+    std::optional<Request> TakeRequest() noexcept;
 
   private:
     template <typename Owner>
@@ -61,7 +69,9 @@ class MessageWindow : public OwnedWindowHandle {
     static constexpr std::wstring_view kHandlerName = texts::kWindowHandlerName;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    bool HandleKey(const MSG& msg);
+    // Carries out an answer; true when the message is used up.
+    bool CarryOut(InputRules::Answer answer);
+    void Ask(Request request);
 
     void CreateControls();
     // Lays every control, font and picture out at `dpi`.
@@ -74,22 +84,14 @@ class MessageWindow : public OwnedWindowHandle {
     HFONT MakeFont(const layout::FontDesign& design, UniqueFont& owner) const;
     void Paint(HDC dc, const RECT& client) const;
     void MoveFocus(bool backwards);
-    void OnMouseButton(UINT message, LPARAM lParam);
+    void OnMouseButton(UINT message);
 
-    void StartDragIfLeftButton(WPARAM buttons);
-    void SendAndEnd();
-    // True while `time` (a message's time) belongs to a run of keystrokes
-    // that began within a second of the window becoming active, each within
-    // a second of the one before: someone still typing into another window.
-    bool InTypingBurst(DWORD time);
-
-    Callbacks callbacks_;
     int dpi_ = 96;
     std::wstring title_{texts::kTitlePlaceholder};
     HWND lastFocus_ = nullptr;
-    bool pressedOnTitle_ = false;  // the mouse button now down went down on the title label
-    bool inTypingBurst_ = false;
-    DWORD lastKeyTime_ = 0;
+    InputRules rules_;
+    std::optional<Request> request_;
+    bool requested_ = false;
     std::wstring messageBoxName_{texts::kMessageBoxNamePrefix};
 
     UniqueFont messageFont_;
@@ -102,9 +104,8 @@ class MessageWindow : public OwnedWindowHandle {
     UniqueCursor handCursor_;
 
     HWND messageBox_ = nullptr;
-    HWND replyBox_ = nullptr;
     ControlSubclass messageBoxSubclass_;
-    ControlSubclass replyBoxSubclass_;
+    ReplyBox replyBox_;
     FlatButton closeButton_;
     FlatButton sendButton_;
 };

@@ -20,255 +20,141 @@ void PrintTo(InputRules::Answer answer, std::ostream* out) {
 namespace {
 
 using Rules = InputRules;
-using Answer = InputRules::Answer;
-using Key = InputRules::Key;
-using Focus = InputRules::Focus;
-using Spot = InputRules::Spot;
+using A = InputRules::Answer;
+using K = InputRules::Key;
+using F = InputRules::Focus;
+using S = InputRules::Spot;
+using Step = std::function<A(Rules&)>;
 
-Rules::KeyDown Down(std::uint32_t timeMs, Key key = Key::kOther) { return {key, timeMs}; }
-Rules::KeyDown Enter(std::uint32_t timeMs) { return Down(timeMs, Key::kEnter); }
-
-// What a person does, from a window that appeared and became active at 0;
-// the answer to the last step.
-struct Row {
-    const char* what;
-    std::function<Answer(Rules&)> steps;
-    Answer answer;
-};
-
-TEST(InputRules, AKeyEndsInsideOrOutsideTheTypingBurst) {
-    const Row rows[] = {
-        {"a key 999 ms after the last is in the burst",
-         [](Rules& r) {
-             r.OnKeyDown(Down(500));
-             return r.OnKeyDown(Enter(1499));
-         },
-         Answer::kHoldBack},
-        {"1000 ms after the last ends it",
-         [](Rules& r) {
-             r.OnKeyDown(Down(500));
-             return r.OnKeyDown(Enter(1500));
-         },
-         Answer::kSend},
-        {"the activation counts as the first key", [](Rules& r) { return r.OnKeyDown(Enter(999)); },
-         Answer::kHoldBack},
-        {"1000 ms after the activation", [](Rules& r) { return r.OnKeyDown(Enter(1000)); },
-         Answer::kSend},
-        {"activation again in the middle of a burst starts it anew",
-         [](Rules& r) {
-             r.OnKeyDown(Down(800));
-             r.Activated(1500);
-             return r.OnKeyDown(Enter(2400));
-         },
-         Answer::kHoldBack},
-        {"activation after a burst ended starts another",
-         [](Rules& r) {
-             r.OnKeyDown(Down(1200));
-             r.Activated(1300);
-             return r.OnKeyDown(Enter(1400));
-         },
-         Answer::kHoldBack},
-        {"a key stamped before the activation is in the burst",
-         [](Rules& r) {
-             r.Activated(1000);
-             return r.OnKeyDown(Enter(990));
-         },
-         Answer::kHoldBack},
-        {"and moves its start nothing back",
-         [](Rules& r) {
-             r.Activated(1000);
-             r.OnKeyDown(Down(10));
-             return r.OnKeyDown(Enter(2000));
-         },
-         Answer::kSend},
-        {"the clock wraps inside a burst",
-         [](Rules& r) {
-             r.Activated(0xFFFFFF00u);
-             return r.OnKeyDown(Enter(0x2E7));
-         },
-         Answer::kHoldBack},
-        {"the clock wraps, then a second passes",
-         [](Rules& r) {
-             r.Activated(0xFFFFFF00u);
-             return r.OnKeyDown(Enter(0x2E8));
-         },
-         Answer::kSend},
-        {"a press inside the window ends the burst",
-         [](Rules& r) {
-             r.OnPress(Spot::kElsewhere, 300, false);
-             return r.OnKeyDown(Enter(400));
-         },
-         Answer::kSend},
-        {"a press the buttons ignore does not",
-         [](Rules& r) {
-             r.OnPress(Spot::kSendButton, 300, false);
-             return r.OnKeyDown(Enter(400));
-         },
-         Answer::kHoldBack},
+Step Key(std::uint32_t time, K key = K::kOther) {
+    return [=](Rules& r) { return r.OnKeyDown({key, time}); };
+}
+Step Enter(std::uint32_t time) { return Key(time, K::kEnter); }
+Step Activate(std::uint32_t time) {
+    return [=](Rules& r) {
+        r.Activated(time);
+        return A::kPassOn;
     };
-    for (const Row& row : rows) {
+}
+Step Press(S spot, std::uint32_t time, bool anotherDown = false) {
+    return [=](Rules& r) { return r.OnPress(spot, time, anotherDown); };
+}
+Step Move(bool left, bool right = false, bool middle = false) {
+    return [=](Rules& r) { return r.OnMove(left, right, middle); };
+}
+Step LoseMouse() {
+    return [](Rules& r) {
+        r.OnCaptureLost();
+        return A::kPassOn;
+    };
+}
+
+// Steps from a window that appeared and became active at 0; the answer to the last.
+TEST(InputRules, TheBurstTheDeadButtonsAndTheDrag) {
+    const std::tuple<const char*, std::vector<Step>, A> rows[] = {
+        // clang-format off
+        {"a key 999 ms after the last is in the burst", {Key(500), Enter(1499)}, A::kHoldBack},
+        {"1000 ms after the last ends it", {Key(500), Enter(1500)}, A::kSend},
+        {"the activation counts as a key", {Enter(999)}, A::kHoldBack},
+        {"1000 ms after the activation", {Enter(1000)}, A::kSend},
+        {"activation again in a burst starts it anew", {Key(800), Activate(1500), Enter(2400)}, A::kHoldBack},
+        {"activation after a burst starts another", {Key(1200), Activate(1300), Enter(1400)}, A::kHoldBack},
+        {"a key stamped before the activation", {Activate(1000), Enter(990)}, A::kHoldBack},
+        {"moves the burst nothing back", {Activate(1000), Key(10), Enter(2000)}, A::kSend},
+        {"the clock wraps in a burst", {Activate(0xFFFFFF00u), Enter(0x2E7)}, A::kHoldBack},
+        {"then a second passes", {Activate(0xFFFFFF00u), Enter(0x2E8)}, A::kSend},
+        {"a press in the window ends the burst", {Press(S::kElsewhere, 300), Enter(400)}, A::kSend},
+        {"a press the buttons ignore does not", {Press(S::kSendButton, 300), Enter(400)}, A::kHoldBack},
+        {"send button 499 ms after appearing", {Press(S::kSendButton, 499)}, A::kIgnore},
+        {"close button 499 ms after", {Press(S::kCloseButton, 499)}, A::kIgnore},
+        {"send button 500 ms after", {Press(S::kSendButton, 500)}, A::kPassOn},
+        {"close button stamped before appearing", {Press(S::kCloseButton, 0xFFFFFFF0u)}, A::kIgnore},
+        {"the title label, then the left button", {Press(S::kTitleLabel, 0), Move(true)}, A::kStartDrag},
+        {"one drag for one press", {Press(S::kTitleLabel, 0), Move(true), Move(true)}, A::kPassOn},
+        {"off the title label", {Press(S::kElsewhere, 0), Move(true)}, A::kPassOn},
+        {"left and right", {Press(S::kTitleLabel, 0), Move(true, true)}, A::kPassOn},
+        {"left and middle, then the left alone",
+         {Press(S::kTitleLabel, 0), Move(true, false, true), Move(false, true), Move(true)}, A::kStartDrag},
+        {"a second button keeps the first press's place",
+         {Press(S::kTitleLabel, 0), Press(S::kElsewhere, 9, true), Move(true)}, A::kStartDrag},
+        {"even off it", {Press(S::kElsewhere, 0), Press(S::kTitleLabel, 9, true), Move(true)}, A::kPassOn},
+        {"the mouse taken away", {Press(S::kTitleLabel, 0), LoseMouse(), Move(true)}, A::kPassOn},
+        // clang-format on
+    };
+    for (const auto& [what, steps, answer] : rows) {
         Rules rules;
         rules.Appeared(0);
         rules.Activated(0);
-        EXPECT_EQ(row.steps(rules), row.answer) << row.what;
+        A last = A::kPassOn;
+        for (const Step& step : steps) last = step(rules);
+        EXPECT_EQ(last, answer) << what;
     }
+    EXPECT_EQ(Rules().OnPress(S::kSendButton, 5000, false), A::kIgnore) << "never shown";
 }
 
-TEST(InputRules, EachKeyInAndAfterABurst) {
-    struct KeyRow {
-        Rules::KeyDown key;  // its time is set twice: in the burst and after it
-        Answer inBurst;
-        Answer after;
-    };
+TEST(InputRules, EachKeyInABurstAndAfterIt) {
     // clang-format off
-    const KeyRow rows[] = {
-        {{Key::kEnter},                                        Answer::kHoldBack, Answer::kSend},
-        {{Key::kEnter, 0, false, false, false, Focus::kCloseButton},
-                                                               Answer::kHoldBack, Answer::kClose},
-        {{Key::kEnter, 0, false, false, false, Focus::kElsewhere},
-                                                               Answer::kHoldBack, Answer::kSend},
-        {{Key::kEnter, 0, false, false, false, Focus::kReplyBox, true},
-                                                               Answer::kHoldBack, Answer::kHoldBack},
-        {{Key::kEnter, 0, false, true},                        Answer::kLineBreak, Answer::kLineBreak},
-        {{Key::kEnter, 0, true},                               Answer::kLineBreak, Answer::kLineBreak},
-        {{Key::kEnter, 0, true, false, false, Focus::kCloseButton},
-                                                               Answer::kPassOn, Answer::kPassOn},
-        {{Key::kEscape},                                       Answer::kHoldBack, Answer::kPassOn},
-        {{Key::kTab},                                          Answer::kHoldBack, Answer::kFocusNext},
-        {{Key::kTab, 0, true},                                 Answer::kHoldBack, Answer::kFocusPrevious},
-        {{Key::kTab, 0, false, true},                          Answer::kPassOn, Answer::kPassOn},
-        {{Key::kF4, 0, false, false, true},                    Answer::kHoldBack, Answer::kClose},
-        {{Key::kF4},                                           Answer::kPassOn, Answer::kPassOn},
-        {{Key::kSpace, 0, false, false, false, Focus::kCloseButton},
-                                                               Answer::kHoldBack, Answer::kPassOn},
-        {{Key::kSpace},                                        Answer::kPassOn, Answer::kPassOn},
-        {{Key::kOther},                                        Answer::kPassOn, Answer::kPassOn},
+    const std::tuple<Rules::KeyDown, A, A> rows[] = {
+        {{K::kEnter}, A::kHoldBack, A::kSend},
+        {{K::kEnter, 0, false, false, false, F::kCloseButton}, A::kHoldBack, A::kClose},
+        {{K::kEnter, 0, false, false, false, F::kElsewhere}, A::kHoldBack, A::kSend},
+        {{K::kEnter, 0, false, false, false, F::kReplyBox, true}, A::kHoldBack, A::kHoldBack},
+        {{K::kEnter, 0, false, true}, A::kLineBreak, A::kLineBreak},
+        {{K::kEnter, 0, true}, A::kLineBreak, A::kLineBreak},
+        {{K::kEnter, 0, true, false, false, F::kCloseButton}, A::kPassOn, A::kPassOn},
+        {{K::kEscape}, A::kHoldBack, A::kPassOn},
+        {{K::kTab}, A::kHoldBack, A::kFocusNext},
+        {{K::kTab, 0, true}, A::kHoldBack, A::kFocusPrevious},
+        {{K::kTab, 0, false, true}, A::kPassOn, A::kPassOn},
+        {{K::kF4, 0, false, false, true}, A::kHoldBack, A::kClose},
+        {{K::kF4}, A::kPassOn, A::kPassOn},
+        {{K::kSpace, 0, false, false, false, F::kCloseButton}, A::kHoldBack, A::kPassOn},
+        {{K::kSpace}, A::kPassOn, A::kPassOn},
+        {{K::kOther}, A::kPassOn, A::kPassOn},
     };
     // clang-format on
-    for (const KeyRow& row : rows) {
-        SCOPED_TRACE(&row - rows);
+    for (std::size_t row = 0; row < std::size(rows); ++row) {
+        auto [key, inBurst, after] = rows[row];
         Rules rules;
         rules.Activated(0);
-        Rules::KeyDown key = row.key;
         key.timeMs = 300;
-        EXPECT_EQ(rules.OnKeyDown(key), row.inBurst);
+        EXPECT_EQ(rules.OnKeyDown(key), inBurst) << "row " << row;
         key.timeMs = 1400;
-        EXPECT_EQ(rules.OnKeyDown(key), row.after);
+        EXPECT_EQ(rules.OnKeyDown(key), after) << "row " << row;
     }
-}
-
-TEST(InputRules, EscapesCharacterEndsTheProgramOnlyAfterABurst) {
+    // Esc's character (Ctrl+[ types one too) ends the program after a burst only.
     Rules rules;
     rules.Activated(0);
-    rules.OnKeyDown(Down(100));  // Ctrl+[ types Esc too
-    EXPECT_EQ(rules.OnCharacter(27), Answer::kHoldBack);
-    EXPECT_EQ(rules.OnCharacter(L'a'), Answer::kPassOn);
-    rules.OnKeyDown(Down(1100));
-    EXPECT_EQ(rules.OnCharacter(27), Answer::kEndAtOnce);
-    EXPECT_EQ(rules.OnCharacter(L'\r'), Answer::kPassOn);
-}
-
-TEST(InputRules, ButtonsTakeNoPressForHalfASecondAndOnlyTheTitleLabelDrags) {
-    const Row rows[] = {
-        {"send button 499 ms after appearing",
-         [](Rules& r) { return r.OnPress(Spot::kSendButton, 499, false); }, Answer::kIgnore},
-        {"close button 499 ms after",
-         [](Rules& r) { return r.OnPress(Spot::kCloseButton, 499, false); }, Answer::kIgnore},
-        {"send button 500 ms after",
-         [](Rules& r) { return r.OnPress(Spot::kSendButton, 500, false); }, Answer::kPassOn},
-        {"close button stamped before appearing",
-         [](Rules& r) {
-             r.Appeared(1000);
-             return r.OnPress(Spot::kCloseButton, 900, false);
-         },
-         Answer::kIgnore},
-        {"the title label at once", [](Rules& r) { return r.OnPress(Spot::kTitleLabel, 0, false); },
-         Answer::kPassOn},
-        {"the title label, then the left button alone",
-         [](Rules& r) {
-             r.OnPress(Spot::kTitleLabel, 0, false);
-             return r.OnMove(true, false, false);
-         },
-         Answer::kStartDrag},
-        {"one drag for one press",
-         [](Rules& r) {
-             r.OnPress(Spot::kTitleLabel, 0, false);
-             r.OnMove(true, false, false);
-             return r.OnMove(true, false, false);
-         },
-         Answer::kPassOn},
-        {"off the title label",
-         [](Rules& r) {
-             r.OnPress(Spot::kElsewhere, 0, false);
-             return r.OnMove(true, false, false);
-         },
-         Answer::kPassOn},
-        {"the left and the right button, then the left alone",
-         [](Rules& r) {
-             r.OnPress(Spot::kTitleLabel, 0, false);
-             EXPECT_EQ(r.OnMove(true, true, false), Answer::kPassOn);
-             EXPECT_EQ(r.OnMove(false, true, false), Answer::kPassOn);
-             EXPECT_EQ(r.OnMove(true, false, true), Answer::kPassOn);
-             return r.OnMove(true, false, false);
-         },
-         Answer::kStartDrag},
-        {"a second button keeps the first press's place",
-         [](Rules& r) {
-             r.OnPress(Spot::kTitleLabel, 0, false);
-             r.OnPress(Spot::kElsewhere, 10, true);
-             return r.OnMove(true, false, false);
-         },
-         Answer::kStartDrag},
-        {"even on the title label",
-         [](Rules& r) {
-             r.OnPress(Spot::kElsewhere, 0, false);
-             r.OnPress(Spot::kTitleLabel, 10, true);
-             return r.OnMove(true, false, false);
-         },
-         Answer::kPassOn},
-        {"the mouse taken away",
-         [](Rules& r) {
-             r.OnPress(Spot::kTitleLabel, 0, false);
-             r.OnCaptureLost();
-             return r.OnMove(true, false, false);
-         },
-         Answer::kPassOn},
-    };
-    for (const Row& row : rows) {
-        Rules rules;
-        rules.Appeared(0);
-        EXPECT_EQ(row.steps(rules), row.answer) << row.what;
-    }
-    EXPECT_EQ(Rules().OnPress(Spot::kSendButton, 5000, false), Answer::kIgnore) << "never shown";
+    EXPECT_EQ(rules.OnCharacter(27), A::kHoldBack);
+    EXPECT_EQ(rules.OnCharacter(L'a'), A::kPassOn);
+    rules.OnKeyDown({K::kOther, 1100});
+    EXPECT_EQ(rules.OnCharacter(27), A::kEndAtOnce);
 }
 
 TEST(InputRules, TheSendButtonSendsAnythingButBlanks) {
-    const std::pair<const wchar_t*, Answer> rows[] = {
-        {L"", Answer::kEndAtOnce}, {L"   ", Answer::kEndAtOnce}, {L"\r\n\r\n", Answer::kSend},
-        {L"\t", Answer::kSend},    {L" \u00A0 ", Answer::kSend}, {L"  Voy ", Answer::kSend}};
+    const std::pair<const wchar_t*, A> rows[] = {{L"", A::kEndAtOnce},    {L"   ", A::kEndAtOnce},
+                                                 {L"\r\n\r\n", A::kSend}, {L"\t", A::kSend},
+                                                 {L" \u00A0 ", A::kSend}, {L"  Voy ", A::kSend}};
     for (const auto& [reply, answer] : rows) {
         EXPECT_EQ(Rules::OnSendClicked(reply), answer) << testing::PrintToString(reply);
-        EXPECT_EQ(IsBlankReply(reply), answer == Answer::kEndAtOnce);
+        EXPECT_EQ(IsBlankReply(reply), answer == A::kEndAtOnce);
     }
 }
 
 TEST(ChangedSpan, TheOneStretchThatDiffers) {
-    // clang-format off
     const std::tuple<const wchar_t*, const wchar_t*, ChangedSpan> rows[] = {
         {L"", L"", {0, 0, 0}},
         {L"Voy", L"Voy", {3, 0, 0}},
-        {L"a\xD83D\xDE00" L"b", L"a??b", {1, 2, 2}},  // a surrogate pair, as Windows holds it
-        {L"\u0142", L"l", {0, 1, 1}},
-        {L"aa", L"aaa", {2, 0, 1}},        // the common end never overlaps the beginning
+        {L"a\xD83D\xDE00"
+         L"b",
+         L"a??b",
+         {1, 2, 2}},                 // a surrogate pair, as Windows holds it
+        {L"aa", L"aaa", {2, 0, 1}},  // the common end never overlaps the start
         {L"abcabc", L"abc", {3, 3, 0}},
-        {L"xyz", L"", {0, 3, 0}},
         {L"Vale \u0142 \u041F ok", L"Vale l ? ok", {5, 3, 3}},
     };
-    // clang-format on
-    for (const auto& [before, after, span] : rows) {
-        const ChangedSpan found = FindChangedSpan(before, after);
-        EXPECT_EQ(found, span) << testing::PrintToString(std::wstring(before));
-    }
+    for (const auto& [before, after, span] : rows)
+        EXPECT_EQ(FindChangedSpan(before, after), span) << testing::PrintToString(before);
 }
 
 }  // namespace

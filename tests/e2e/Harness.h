@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -153,21 +154,31 @@ struct Picture {
     std::uint32_t Rgb(int x, int y) const { return At(x, y) & 0xFFFFFF; }
 };
 Picture Screenshot();
+// Runs `start`, then waits (at most `timeout`) until a window named `name`
+// is mapped on the display; true when it was. Quicker than the probe: it
+// hears the display, so it returns within milliseconds of the window showing.
+bool RunUntilMapped(const std::string& name, const std::function<void()>& start,
+                std::chrono::milliseconds timeout);
 // The pointer's picture now shown.
 Picture CurrentCursor();
 
-// A UDP socket on 127.0.0.1 at a free port.
+// A UDP socket on loopback (127.0.0.1, or ::1 for AF_INET6) at a free port.
 class UdpReceiver {
   public:
-    UdpReceiver() {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof(address);
+    explicit UdpReceiver(int family = AF_INET) : fd_(socket(family, SOCK_DGRAM, 0)) {
+        sockaddr_storage address{};
+        auto& v4 = reinterpret_cast<sockaddr_in&>(address);  // the port lies alike in both
+        auto& v6 = reinterpret_cast<sockaddr_in6&>(address);
+        address.ss_family = static_cast<sa_family_t>(family);
+        if (family == AF_INET6)
+            v6.sin6_addr = in6addr_loopback;
+        else
+            v4.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = family == AF_INET6 ? sizeof(v6) : sizeof(v4);
         if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0)
             throw std::runtime_error("cannot bind a receiver");
         getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(address.sin_port);
+        port_ = ntohs(v4.sin_port);
     }
     ~UdpReceiver() { close(fd_); }
     UdpReceiver(const UdpReceiver&) = delete;
@@ -184,7 +195,7 @@ class UdpReceiver {
     }
 
   private:
-    const int fd_ = socket(AF_INET, SOCK_DGRAM, 0);
+    const int fd_;
     int port_ = 0;
 };
 

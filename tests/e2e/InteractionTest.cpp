@@ -1,6 +1,7 @@
 // A person answering the message, leaving it or moving it, with real keys
 // and clicks; receivers on 127.0.0.1 stand in for the peer.
 #include <ctime>
+#include <map>
 #include <regex>
 
 #include "Harness.h"
@@ -10,25 +11,36 @@ namespace {
 
 // What a person does, step by step: {"type", text}, {"slow", text} for
 // characters the keyboard lacks (xdotool lends them a key, and Wine must read
-// the changed keymap before the loan ends), {"key", name}, {"click", "send"
-// or "close"}, {"wait", milliseconds}.
+// the changed keymap before the loan ends), {"key", name}, {"click", "send",
+// "close" or "reply"}, {"wait", milliseconds}.
 using Steps = std::vector<std::pair<std::string, std::string>>;
 
 // The pop-up, next to a hand-off line whose destinations are the two
-// receivers; `fields` replaces the line's fields where it has text, and a
-// line of seven fields is cut to seven.
+// receivers (the second on ::1 with `secondOnIpv6`); `fields` replaces the
+// line's fields where it has text, and a line of seven fields is cut to
+// seven. `atOnce` runs the moment the window shows.
 struct PopUp {
-    explicit PopUp(const std::vector<std::string>& fields = {}) {
+    explicit PopUp(const std::vector<std::string>& fields = {}, bool secondOnIpv6 = false,
+                   const std::function<void()>& atOnce = {})
+        : second(secondOnIpv6 ? AF_INET6 : AF_INET),
+          secondHost(secondOnIpv6 ? "::1" : "127.0.0.1") {
         std::vector<std::string> line{
             "0",    "Ana", "127.0.0.1", std::to_string(first.Port()), "7", "5",
-            "Hola", "x",   "127.0.0.1", std::to_string(second.Port())};
+            "Hola", "x",   secondHost,  std::to_string(second.Port())};
         for (std::size_t i = 0; i < fields.size(); ++i)
             if (!fields[i].empty()) line[i] = fields[i];
         if (fields.size() == 7) line.resize(7);
         handoff = HandoffLine(line);
         app.WriteHandoff(handoff);
-        program = app.Start();
-        const nlohmann::json window = WaitForWindow();
+        if (!RunUntilMapped(
+                "Tornavel - Mensaje", [&] { program = app.Start(); }, 20s))
+            throw std::runtime_error("the pop-up did not show");
+        if (atOnce) atOnce();
+        buttonsAwake = std::chrono::steady_clock::now() + 600ms;
+        const nlohmann::json window = Probe(20s);
+        if (!window.value("found", false))
+            throw std::runtime_error(program->WaitExit(0ms) ? "the pop-up ended as it showed"
+                                                            : "the pop-up did not show");
         origin = {window["rect"][0], window["rect"][1]};
     }
     void MoveTo(int x, int y) {
@@ -43,17 +55,37 @@ struct PopUp {
             if (what == "type" || what == "slow")
                 Xdotool({"type", "--delay", what == "slow" ? "300" : "20", with});
             if (what == "key") Xdotool({"key", with});
-            if (what == "click") MoveTo(with == "send" ? 240 : 458, with == "send" ? 240 : 20);
-            if (what == "click") Xdotool({"click", "1"});
+            if (what != "click") continue;
+            // A person's click comes after the buttons take presses.
+            std::this_thread::sleep_until(buttonsAwake);
+            const std::map<std::string, std::pair<int, int>> spots{
+                {"send", {240, 240}}, {"close", {458, 20}}, {"reply", {240, 175}}};
+            MoveTo(spots.at(with).first, spots.at(with).second);
+            Xdotool({"click", "1"});
         }
     }
 
     UdpReceiver first, second;
+    std::string secondHost;
     AppFolder app;
     std::string handoff;
     std::unique_ptr<Process> program;
+    std::chrono::steady_clock::time_point buttonsAwake;
     std::pair<int, int> origin;
 };
+
+// The reply piece of a first datagram to `popUp`'s peer, none when `bytes`
+// is not one: MSG-ENVIAR¶field 4¶field 8¶field 9¶field 1¶id¶reply¶stamp.
+std::optional<std::string> ReplyPiece(const PopUp& popUp, const std::string& bytes,
+                                      std::smatch* pieces = nullptr) {
+    const std::string head = HandoffLine(
+        {"MSG-ENVIAR", "7", popUp.secondHost, std::to_string(popUp.second.Port()), "Ana", ""});
+    std::smatch found;
+    if (!std::regex_match(bytes, found, std::regex(head + "([0-9]{3,8})\xB6([\\s\\S]*)\xB6(.*)")))
+        return std::nullopt;
+    if (pieces != nullptr) *pieces = found;
+    return found[2].str();
+}
 
 // What a person does, and the reply that reaches both peers, byte for byte
 // (none: nothing is sent). Sending and leaving end the program and keep the
@@ -63,6 +95,7 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
         Steps steps;
         std::optional<std::string> reply;
         bool ends = true;
+        bool secondOnIpv6 = false;
     };
     // clang-format off
     const Case cases[] = {
@@ -72,15 +105,17 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
         {{{"wait", "1100"}, {"type", "uno"}, {"key", "ctrl+Return"}, {"type", "dos "},
           {"slow", "\xC2\xB6"}, {"type", " "}, {"slow", "\xC3\xB1"}, {"key", "shift+Return"},
           {"type", "tres"}, {"key", "Return"}}, "uno\r\ndos \xB6 \xF1\r\ntres"},
-        {{{"type", "Voy"}, {"key", "Escape"}}, std::nullopt},
+        {{{"wait", "1100"}, {"type", "Voy"}, {"key", "Return"}}, "Voy", true, true},
+        {{{"wait", "1100"}, {"type", "Voy"}, {"key", "Escape"}}, std::nullopt},
+        {{{"wait", "1100"}, {"type", "Voy"}, {"key", "alt+F4"}}, std::nullopt},
         {{{"type", "Voy"}, {"click", "close"}}, std::nullopt},
-        {{{"type", "Voy"}, {"key", "Tab"}, {"key", "space"}}, std::nullopt},  // on the close button
+        {{{"wait", "1100"}, {"key", "Tab"}, {"key", "space"}}, std::nullopt},  // on the close button
         {{{"type", "   "}, {"click", "send"}}, std::nullopt},
-        {{{"wait", "1100"}, {"key", "Return"}}, std::nullopt, false}};
+        {{{"wait", "1100"}, {"type", "  "}, {"key", "Return"}}, std::nullopt, false}};
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE("case " + std::to_string(&c - cases));
-        PopUp popUp;
+        PopUp popUp({}, c.secondOnIpv6);
         const std::time_t before = std::time(nullptr);
         popUp.Do(c.steps);
         const std::optional<std::string> first = popUp.first.Receive(c.reply ? 10s : 700ms);
@@ -90,15 +125,8 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
         EXPECT_EQ(popUp.app.ReadHandoff(), popUp.handoff) << "the hand-off file stays";
         ASSERT_EQ(first.has_value() + second.has_value(), c.reply ? 2 : 0) << "datagrams sent";
         if (!c.reply) continue;
-        // MSG-ENVIAR¶field 4¶field 8¶field 9¶field 1¶id¶reply¶stamp, the id
-        // being hhmmss of the moment and a random part of 01 to 99.
-        const std::string head = HandoffLine(
-            {"MSG-ENVIAR", "7", "127.0.0.1", std::to_string(popUp.second.Port()), "Ana", ""});
-        std::smatch piece;
-        ASSERT_TRUE(std::regex_match(*first, piece,
-                                     std::regex(head + "([0-9]{3,8})\xB6([\\s\\S]*)\xB6(.*)")))
-            << *first;
-        EXPECT_EQ(piece[2].str(), *c.reply);
+        std::smatch piece;  // the id is hhmmss of the moment and a random part of 01 to 99
+        EXPECT_EQ(ReplyPiece(popUp, *first, &piece), c.reply) << *first;
         char moment[24];  // hhmmss, then the stamp; near a minute's end, it may have turned
         std::strftime(moment, sizeof(moment), "%H%M%S %I:%M %p", std::localtime(&before));
         EXPECT_GE(std::stoi(piece[1]) / 100, std::stoi(moment)) << piece[1];
@@ -138,24 +166,27 @@ TEST(FailingDestination, TheErrorBoxSaysWhyAndWhatWasBeingSent) {
     }
 }
 
-// Enter is ours to make safe: it never sends words typed while someone was
-// still typing into the window they were in.
-TEST(Keyboard, EnterNeverMisfiresAndTabShowsTheFocusOnTheCloseButtonOnly) {
-    // Someone typing since before the pop-up appeared, a key every 150 ms,
-    // then Enter: the keys from its appearance on land in the reply box, and
-    // the Enter does not send.
+// Someone typing into another window when the pop-up appears, a key every
+// 150 ms: from its appearance on, the keys land in the reply box, and no key
+// of that stream sends, closes or leaves the message.
+TEST(Keyboard, AStreamOfKeysFromAnotherWindowOnlyEverTypesIntoTheReply) {
     Process typist({"xdotool", "type", "--delay", "150", std::string(30, 'a')});
     PopUp popUp;
     typist.WaitExit(30s);
-    Xdotool({"key", "Return"});
-    EXPECT_FALSE(popUp.first.Receive(700ms)) << "Enter inside the burst sent";
+    popUp.Do({{"key", "Escape"},
+              {"key", "alt+F4"},
+              {"key", "Tab"},
+              {"key", "space"},
+              {"key", "Return"}});
+    EXPECT_FALSE(popUp.first.Receive(700ms)) << "a key of the stream sent";
+    ASSERT_FALSE(popUp.program->WaitExit(0ms)) << "a key of the stream ended the pop-up";
     const std::string typed = Probe(2s)["children"][1]["text"];
-    EXPECT_TRUE(!typed.empty() && typed == std::string(typed.size(), 'a')) << typed;
+    EXPECT_TRUE(typed.size() > 1 && typed == std::string(typed.size() - 1, 'a') + " ") << typed;
 
-    // Tab: a cue on the close button; nothing else changes but the caret.
+    // Tab after a pause: a cue on the close button; nothing else changes but the caret.
     const auto [left, top] = popUp.origin;
     const Picture before = Screenshot();
-    popUp.Do({{"key", "Tab"}, {"wait", "400"}});
+    popUp.Do({{"wait", "1100"}, {"key", "Tab"}, {"wait", "400"}});
     const Picture after = Screenshot();
     int onClose = 0, elsewhere = 0;
     for (int y = 0; y < 281; ++y)
@@ -170,7 +201,45 @@ TEST(Keyboard, EnterNeverMisfiresAndTabShowsTheFocusOnTheCloseButtonOnly) {
     popUp.Do({{"key", "shift+Tab"}, {"wait", "1100"}, {"key", "Return"}});
     const std::optional<std::string> first = popUp.first.Receive(10s);
     ASSERT_TRUE(first.has_value());
-    EXPECT_NE(first->find("\xB6" + typed + "\xB6"), std::string::npos) << *first;
+    EXPECT_EQ(ReplyPiece(popUp, *first), typed.substr(0, typed.size() - 1));
+}
+
+// The person clicks into the reply box while the stream still runs: they are
+// there, and what they type then goes out with its Enter. Characters the
+// code page lacks show, as they are typed, as the peer will read them.
+TEST(Keyboard, AClickIntoTheReplyEndsTheStreamAndTheBoxShowsWhatThePeerReads) {
+    Process typist({"xdotool", "type", "--delay", "150", std::string(20, 'a')});
+    PopUp popUp;
+    typist.WaitExit(30s);
+    popUp.Do({{"click", "reply"},
+              {"type", "Hola"},
+              {"key", "ctrl+Return"},
+              {"type", "Vale "},
+              {"slow", "\xC5\x82"},
+              {"type", " "},
+              {"slow", "\xD0\x9F\xD1\x80\xD0\xB8"},
+              {"type", " "},
+              {"slow", "\xF0\x9F\x98\x80"},
+              {"type", " ok"}});
+    const std::string shown = Probe(2s)["children"][1]["text"];  // "Vale ł При 😀 ok" typed
+    EXPECT_EQ(shown.substr(shown.find("Hola")), "Hola\r\nVale l ??? ?? ok");
+    popUp.Do({{"key", "Return"}});
+    const std::optional<std::string> first = popUp.first.Receive(10s);
+    ASSERT_TRUE(first.has_value()) << "Enter after the click did not send";
+    EXPECT_EQ(ReplyPiece(popUp, *first), shown);
+}
+
+// A click meant for the window that was under the pointer a moment ago: the
+// pointer rests where the send button appears, and the click comes as the
+// pop-up does. It does nothing; a click a second later sends.
+TEST(Mouse, AClickTheMomentThePopUpAppearsDoesNothing) {
+    Xdotool({"mousemove", "634", "611"});  // the send button of a pop-up centred on 1280 x 1024
+    PopUp popUp({}, false, [] { Xdotool({"click", "1"}); });
+    EXPECT_FALSE(popUp.program->WaitExit(1s)) << "the click answered the pop-up";
+    popUp.Do({{"type", "Voy"}, {"click", "send"}});
+    const std::optional<std::string> first = popUp.first.Receive(10s);
+    ASSERT_TRUE(first.has_value());
+    EXPECT_EQ(ReplyPiece(popUp, *first), "Voy");
 }
 
 // Presses `button` at the first point of `path` (in the pop-up), moves along
