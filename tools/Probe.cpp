@@ -1,13 +1,16 @@
 // probe.exe: finds a top-level window by its caption and prints its state as
 // JSON on one line. Runs under Wine beside the program it looks at.
 //
-//   probe.exe [--title TEXT] [--class NAME] [--wait MS] [--dpi N]
+//   probe.exe [--title TEXT] [--class NAME] [--wait MS] [--dpi N] [--paste N]
 //
 // --title  the caption to look for (default "Tornavel - Mensaje")
 // --class  the window class to look for (say "#32770" for a message box)
 // --wait   keep looking this long before answering {"found":false}
 // --dpi    first send the window WM_DPICHANGED for N dpi, as the system does
 //          when it moves to a monitor of another scale
+// --paste  first paste N characters, most of them outside code page 1252, in
+//          lines of about 100, into the window's second edit box (the reply),
+//          as Ctrl+V would; "pasteMs" says how long the box took to answer
 //
 // Printed: the window's rectangle, client size, styles and extended styles
 // (with "topmost"), visibility, whether it is the foreground window, the class
@@ -17,6 +20,7 @@
 #include <ole2.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -120,6 +124,25 @@ std::string Rect(const RECT& r) {
 
 const char* Bool(bool value) { return value ? "true" : "false"; }
 
+// Puts `count` characters on the clipboard, then pastes them into `box`;
+// the milliseconds until the box has answered.
+DWORD Paste(HWND box, std::size_t count) {
+    const std::wstring line = L"Vale \u0142 \u041F\u0440\u0438\u0432\u0435\u0442 \xD83D\xDE00 ok ";
+    std::wstring text;
+    for (std::size_t i = 1; text.size() < count; ++i) text += i % 5 == 0 ? line + L"\r\n" : line;
+    text.resize(count);  // may cut a surrogate pair: a lone half is pasted too
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (count + 1) * sizeof(wchar_t));
+    std::copy(text.c_str(), text.c_str() + count + 1, static_cast<wchar_t*>(::GlobalLock(memory)));
+    ::GlobalUnlock(memory);
+    if (!::OpenClipboard(nullptr)) return 0;
+    ::EmptyClipboard();
+    ::SetClipboardData(CF_UNICODETEXT, memory);
+    ::CloseClipboard();
+    const DWORD start = ::GetTickCount();
+    ::SendMessageTimeoutW(box, WM_PASTE, 0, 0, SMTO_ABORTIFHUNG, 60000, nullptr);
+    return ::GetTickCount() - start;
+}
+
 BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
     return TRUE;
@@ -132,12 +155,14 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring className;
     DWORD waitMs = 0;
     int dpi = -1;  // none sent
+    std::size_t paste = 0;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring option = argv[i];
         if (option == L"--title") title = argv[i + 1];
         if (option == L"--class") className = argv[i + 1];
         if (option == L"--wait") waitMs = static_cast<DWORD>(_wtoi(argv[i + 1]));
         if (option == L"--dpi") dpi = _wtoi(argv[i + 1]);
+        if (option == L"--paste") paste = static_cast<std::size_t>(_wtoi(argv[i + 1]));
     }
 
     const DWORD start = ::GetTickCount();
@@ -159,6 +184,10 @@ int wmain(int argc, wchar_t** argv) {
                        reinterpret_cast<LPARAM>(&suggested));
         ::Sleep(300);  // for the repaint
     }
+    DWORD pasteMs = 0;
+    HWND reply =
+        ::FindWindowExW(hwnd, ::FindWindowExW(hwnd, nullptr, L"Edit", nullptr), L"Edit", nullptr);
+    if (paste > 0 && reply != nullptr) pasteMs = Paste(reply, paste);
     ::CoInitialize(nullptr);
 
     RECT window{};
@@ -188,6 +217,7 @@ int wmain(int argc, wchar_t** argv) {
     out += std::string(",\"visible\":") + Bool(::IsWindowVisible(hwnd));
     out += std::string(",\"foreground\":") + Bool(::GetForegroundWindow() == hwnd);
     out += std::string(",\"owner\":") + Bool(::GetWindow(hwnd, GW_OWNER) != nullptr);
+    if (paste > 0) out += ",\"pasteMs\":" + std::to_string(pasteMs);
 
     std::vector<HWND> children;
     ::EnumChildWindows(hwnd, &CollectChild, reinterpret_cast<LPARAM>(&children));

@@ -9,14 +9,6 @@
 
 namespace tornavel {
 
-// How a failed expectation names an answer (found by argument-dependent lookup).
-void PrintTo(InputRules::Answer answer, std::ostream* out) {
-    constexpr const char* kNames[] = {"pass on",        "hold back",   "ignore",     "send",
-                                      "close",          "end at once", "line break", "focus next",
-                                      "focus previous", "start drag"};
-    *out << kNames[static_cast<int>(answer)];
-}
-
 namespace {
 
 using Rules = InputRules;

@@ -89,17 +89,21 @@ std::optional<std::string> ReplyPiece(const PopUp& popUp, const std::string& byt
 
 // What a person does, and the reply that reaches both peers, byte for byte
 // (none: nothing is sent). Sending and leaving end the program and keep the
-// hand-off file; Enter on a blank reply does nothing.
+// hand-off file; Enter on a blank reply does nothing. A stray click, meant
+// for the window that was under the pointer a moment ago, rests where the
+// send button appears and comes the moment the pop-up does: it does nothing.
 TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
     struct Case {
         Steps steps;
         std::optional<std::string> reply;
         bool ends = true;
         bool secondOnIpv6 = false;
+        bool strayClick = false;
     };
     // clang-format off
     const Case cases[] = {
         {{{"type", "  Voy  "}, {"click", "send"}}, "Voy"},
+        {{{"type", "Voy"}, {"click", "send"}}, "Voy", true, false, true},
         // A person who reads first; Ctrl+Enter and Shift+Enter break lines;
         // "¶" and "ñ" in UTF-8 for xdotool.
         {{{"wait", "1100"}, {"type", "uno"}, {"key", "ctrl+Return"}, {"type", "dos "},
@@ -115,7 +119,11 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE("case " + std::to_string(&c - cases));
-        PopUp popUp({}, c.secondOnIpv6);
+        // A pop-up centred on 1280 x 1024 has its send button there.
+        if (c.strayClick) Xdotool({"mousemove", "634", "611"});
+        PopUp popUp({}, c.secondOnIpv6, [&] {
+            if (c.strayClick) Xdotool({"click", "1"});
+        });
         const std::time_t before = std::time(nullptr);
         popUp.Do(c.steps);
         const std::optional<std::string> first = popUp.first.Receive(c.reply ? 10s : 700ms);
@@ -211,35 +219,17 @@ TEST(Keyboard, AClickIntoTheReplyEndsTheStreamAndTheBoxShowsWhatThePeerReads) {
     Process typist({"xdotool", "type", "--delay", "150", std::string(20, 'a')});
     PopUp popUp;
     typist.WaitExit(30s);
-    popUp.Do({{"click", "reply"},
-              {"type", "Hola"},
-              {"key", "ctrl+Return"},
-              {"type", "Vale "},
-              {"slow", "\xC5\x82"},
-              {"type", " "},
-              {"slow", "\xD0\x9F\xD1\x80\xD0\xB8"},
-              {"type", " "},
-              {"slow", "\xF0\x9F\x98\x80"},
-              {"type", " ok"}});
+    // clang-format off
+    popUp.Do({{"click", "reply"}, {"type", "Hola"}, {"key", "ctrl+Return"}, {"type", "Vale "},
+              {"slow", "\xC5\x82"}, {"type", " "}, {"slow", "\xD0\x9F\xD1\x80\xD0\xB8"},
+              {"type", " "}, {"slow", "\xF0\x9F\x98\x80"}, {"type", " ok"}});
+    // clang-format on
     const std::string shown = Probe(2s)["children"][1]["text"];  // "Vale ł При 😀 ok" typed
     EXPECT_EQ(shown.substr(shown.find("Hola")), "Hola\r\nVale l ??? ?? ok");
     popUp.Do({{"key", "Return"}});
     const std::optional<std::string> first = popUp.first.Receive(10s);
     ASSERT_TRUE(first.has_value()) << "Enter after the click did not send";
     EXPECT_EQ(ReplyPiece(popUp, *first), shown);
-}
-
-// A click meant for the window that was under the pointer a moment ago: the
-// pointer rests where the send button appears, and the click comes as the
-// pop-up does. It does nothing; a click a second later sends.
-TEST(Mouse, AClickTheMomentThePopUpAppearsDoesNothing) {
-    Xdotool({"mousemove", "634", "611"});  // the send button of a pop-up centred on 1280 x 1024
-    PopUp popUp({}, false, [] { Xdotool({"click", "1"}); });
-    EXPECT_FALSE(popUp.program->WaitExit(1s)) << "the click answered the pop-up";
-    popUp.Do({{"type", "Voy"}, {"click", "send"}});
-    const std::optional<std::string> first = popUp.first.Receive(10s);
-    ASSERT_TRUE(first.has_value());
-    EXPECT_EQ(ReplyPiece(popUp, *first), "Voy");
 }
 
 // Presses `button` at the first point of `path` (in the pop-up), moves along
@@ -282,7 +272,6 @@ TEST(Mouse, ButtonsShowTheHandAndOnlyALeftDragOnTheTitleMovesTheWindow) {
         EXPECT_EQ(shot.Rgb(left + 22, top + 222), 0x0080CCu);
     }
     EXPECT_EQ(Drag(popUp, "3", Straight(100, 20)), popUp.origin) << "right button";
-    EXPECT_EQ(Drag(popUp, "1", Straight(100, 36)), popUp.origin) << "bar below the label";
     EXPECT_EQ(Drag(popUp, "1", Straight(200, 120)), popUp.origin) << "window body";
     EXPECT_EQ(Drag(popUp, "1", {{100, 3}, {100, 6}, {102, 12}, {104, 20}, {204, 83}}), popUp.origin)
         << "bar above the label, then over it in small steps";
