@@ -204,12 +204,6 @@ TEST(Keyboard, AStreamOfKeysFromAnotherWindowOnlyEverTypesIntoTheReply) {
                 ++(x >= 425 && y < 40 ? onClose : elsewhere);
     EXPECT_GT(onClose, 20) << "no focus cue on the close button";
     EXPECT_EQ(elsewhere, 0);
-
-    // After a pause, Enter from the reply box sends the whole text.
-    popUp.Do({{"key", "shift+Tab"}, {"wait", "1100"}, {"key", "Return"}});
-    const std::optional<std::string> first = popUp.first.Receive(10s);
-    ASSERT_TRUE(first.has_value());
-    EXPECT_EQ(ReplyPiece(popUp, *first), typed.substr(0, typed.size() - 1));
 }
 
 // The person clicks into the reply box while the stream still runs: they are
@@ -272,7 +266,6 @@ TEST(Mouse, ButtonsShowTheHandAndOnlyALeftDragOnTheTitleMovesTheWindow) {
         EXPECT_EQ(shot.Rgb(left + 22, top + 222), 0x0080CCu);
     }
     EXPECT_EQ(Drag(popUp, "3", Straight(100, 20)), popUp.origin) << "right button";
-    EXPECT_EQ(Drag(popUp, "1", Straight(200, 120)), popUp.origin) << "window body";
     EXPECT_EQ(Drag(popUp, "1", {{100, 3}, {100, 6}, {102, 12}, {104, 20}, {204, 83}}), popUp.origin)
         << "bar above the label, then over it in small steps";
     // The system's move follows the pointer from where the first step left
