@@ -13,6 +13,7 @@ std::wstring DirectoryOf(std::wstring_view exePath) {
 }
 
 std::wstring ComposeHandoffPath(std::wstring_view applicationDirectory) {
+    if (applicationDirectory.empty()) return {};
     std::wstring path(applicationDirectory);
     path += L'\\';
     path += texts::kHandoffFileName;

@@ -10,7 +10,8 @@ namespace tornavel {
 std::wstring DirectoryOf(std::wstring_view exePath);
 
 // The application directory, one backslash (always, so a drive root gives two
-// in a row), and the file name.
+// in a row), and the file name. Nothing for no directory: "\\open.zelbarqin"
+// would be a file at the root of the current drive, not ours.
 std::wstring ComposeHandoffPath(std::wstring_view applicationDirectory);
 
 }  // namespace tornavel

@@ -4,7 +4,8 @@
 
 namespace tornavel {
 
-// The directory of the running executable, as DirectoryOf() gives it.
+// The directory of the running executable, as DirectoryOf() gives it; empty
+// when it cannot be found.
 std::wstring ApplicationDirectory();
 
 }  // namespace tornavel

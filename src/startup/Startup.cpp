@@ -7,7 +7,7 @@
 #include "core/MessageText.h"
 #include "core/RuntimeError.h"
 #include "core/StartFailureText.h"
-#include "startup/ApplicationDirectory.h"
+#include "core/SystemTexts.h"
 #include "startup/HandoffFile.h"
 #include "util/ErrorBox.h"
 
@@ -87,14 +87,18 @@ std::wstring ReasonFor(Stage stage, const RuntimeError& error, const FieldRecord
 
 }  // namespace
 
-std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window) {
+std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window, std::wstring_view folder) {
     std::wstring path;
     std::optional<TextStream> stream;
     std::wstring firstLine;
     FieldRecord record;
     Stage stage = Stage::kFinding;
     try {
-        path = ComposeHandoffPath(ApplicationDirectory());
+        path = ComposeHandoffPath(folder);
+        if (path.empty()) {
+            ReportFailedStart(texts::kHandoffFileName, L"the program's own folder is unknown");
+            return std::nullopt;
+        }
         if (!OrdinaryFileExists(path)) {
             ReportFailedStart(path, L"there is no hand-off file");
             return std::nullopt;

@@ -7,13 +7,14 @@
 
 namespace tornavel {
 
-// The start-up: reads the hand-off file beside the exe and, when it holds a
-// message, creates `window`, loads it, fills it and shows
+// The start-up: reads the hand-off file in `folder` (the exe's own) and, when
+// it holds a message, creates `window`, loads it, fills it and shows
 // it above every other window. Returns the hand-off record then.
 //
 // Returns nothing, with `window` empty, when there is nothing to show: no
 // file, or a first line that is empty. Any failure on the way is cleaned up
 // silently: the hand-off file is deleted if it can be, the window destroyed.
-std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window);
+// Without a folder it ends at once and touches no file.
+std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window, std::wstring_view folder);
 
 }  // namespace tornavel

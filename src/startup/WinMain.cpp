@@ -3,6 +3,7 @@
 
 #include "core/SystemTexts.h"
 #include "reply/ReplySender.h"
+#include "startup/ApplicationDirectory.h"
 #include "startup/ProcessHardening.h"
 #include "startup/Startup.h"
 #include "util/ErrorBox.h"
@@ -42,7 +43,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetFailureHandler(&ReportAndEnd);
 
     std::optional<MessageWindow> window;
-    std::optional<FieldRecord> record = StartUp(window);
+    std::optional<FieldRecord> record = StartUp(window, ApplicationDirectory());
     if (!record) return 0;
     ReplySender sender(std::move(*record));
 

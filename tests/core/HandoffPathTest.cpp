@@ -14,6 +14,7 @@ TEST(HandoffPath, TheFileBesideTheExeWithOneBackslashAddedAlways) {
         {L"Z:/unix/style/a.exe", L"Z:/unix/style\\open.zelbarqin"},
         {L"C:\\Programas\\Tornavel\\a.exe", L"C:\\Programas\\Tornavel\\open.zelbarqin"},
         {L"\\\\servidor\\recurso\\a.exe", L"\\\\servidor\\recurso\\open.zelbarqin"},
+        {L"a.exe", L""}, {L"", L""},  // no folder: no path
         {L"C:\\Con espacios\\\u00D1and\u00FA\\a.exe",
          L"C:\\Con espacios\\\u00D1and\u00FA\\open.zelbarqin"}};
     // clang-format on

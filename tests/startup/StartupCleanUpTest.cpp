@@ -23,13 +23,26 @@ TEST(StartupCleanUp, FailureWhileLoadingTheWindowDeletesTheFileAndDestroysIt) {
         << "0\266Ana\266h\2661\2664\2665\266Hola";
 
     std::optional<MessageWindow> window;
-    const std::optional<FieldRecord> record = StartUp(window);
+    const std::optional<FieldRecord> record = StartUp(window, ApplicationDirectory());
 
     EXPECT_FALSE(record.has_value());
     EXPECT_FALSE(window.has_value()) << "the window was destroyed, never shown";
     EXPECT_FALSE(::FindWindowW(nullptr, L"Tornavel - Mensaje")) << "no window is left";
     EXPECT_FALSE(OrdinaryFileExists(path)) << "the file was deleted";
     ::DeleteFileW(path.c_str());
+}
+
+// Without its own folder the start ends before it touches any file: one of
+// the hand-off file's name at the root of the current drive is not ours.
+TEST(StartupCleanUp, WithoutItsOwnFolderNoFileIsTouched) {
+    ASSERT_TRUE(::SetCurrentDirectoryW(L"C:\\"));
+    const std::wstring stranger = L"\\open.zelbarqin";
+    std::ofstream(std::filesystem::path(stranger), std::ios::binary) << "0\266Ana";  // too short
+    std::optional<MessageWindow> window;
+    EXPECT_FALSE(StartUp(window, L"").has_value());
+    EXPECT_FALSE(window.has_value());
+    EXPECT_TRUE(OrdinaryFileExists(stranger)) << "a file outside the program's folder was deleted";
+    ::DeleteFileW(stranger.c_str());
 }
 
 }  // namespace
