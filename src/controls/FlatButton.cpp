@@ -6,15 +6,14 @@
 
 namespace tornavel {
 
-bool FlatButton::Create(HWND parent, const RECT& rect, const std::wstring& name, bool paintName,
-                        bool tabStop, const Colours& colours, PicturePainter picture) {
+bool FlatButton::Create(HWND parent, const std::wstring& name, bool paintName, bool tabStop,
+                        const Colours& colours, PicturePainter picture) {
     colours_ = colours;
     paintName_ = paintName;
     picture_ = std::move(picture);
     DWORD style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
     if (tabStop) style |= WS_TABSTOP;
-    hwnd_ = ::CreateWindowExW(0, L"BUTTON", name.c_str(), style, rect.left, rect.top,
-                              rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+    hwnd_ = ::CreateWindowExW(0, L"BUTTON", name.c_str(), style, 0, 0, 0, 0, parent, nullptr,
                               ::GetModuleHandleW(nullptr), nullptr);
     if (hwnd_ == nullptr) return false;
     subclass_.Attach(hwnd_, texts::kButtonHandlerName,
@@ -24,8 +23,9 @@ bool FlatButton::Create(HWND parent, const RECT& rect, const std::wstring& name,
     return true;
 }
 
-void FlatButton::SetFont(HFONT font) {
-    font_ = font;
+void FlatButton::SetFont(UniqueFont font) {
+    // The old font goes only here: the button selects a font only while it draws.
+    font_ = std::move(font);
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -34,9 +34,8 @@ std::optional<LRESULT> FlatButton::HandleMessage(UINT message, WPARAM, LPARAM lP
         case WM_ERASEBKGND:
             return 1;  // Draw fills every pixel
         case WM_SETCURSOR:
-            if (mousePointer_ == kCustomPointer && mouseIcon_ != nullptr &&
-                LOWORD(lParam) == HTCLIENT) {
-                ::SetCursor(mouseIcon_);
+            if (mouseIcon_ && *mouseIcon_ && LOWORD(lParam) == HTCLIENT) {
+                ::SetCursor(mouseIcon_->Get());
                 return TRUE;
             }
             break;
@@ -78,14 +77,13 @@ void FlatButton::Draw(const DRAWITEMSTRUCT& item) const {
 
     const std::wstring caption = paintName_ ? WindowText(hwnd_) : std::wstring();
     if (!caption.empty()) {
-        const HGDIOBJ oldFont = ::SelectObject(dc, font_);
+        const SelectedObject font(dc, font_.Get());
         const int oldMode = ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, fore);
         RECT text = rect;
         ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
                     DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         ::SetBkMode(dc, oldMode);
-        ::SelectObject(dc, oldFont);
     }
 
     // The focus cue, as Windows shows it: only once the keyboard was used.

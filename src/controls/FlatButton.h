@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "util/ControlSubclass.h"
+#include "util/UniqueHandle.h"
 
 namespace tornavel {
 
@@ -24,30 +26,28 @@ class FlatButton {
     // Paints the picture, centred in the button's rectangle.
     using PicturePainter = std::function<void(HDC dc, const RECT& rect, COLORREF colour)>;
 
-    // MousePointer value that shows the button's mouse icon.
-    static constexpr int kCustomPointer = 99;
-    static constexpr int kDefaultPointer = 0;
-
     FlatButton() = default;
     FlatButton(const FlatButton&) = delete;
     FlatButton& operator=(const FlatButton&) = delete;
 
-    // Creates the button window; the parent destroys it. Its window text is
-    // `name`, what screen readers say; it is painted only with
-    // `paintName`. The button must not move in memory after this. False when
-    // the window cannot be made.
-    bool Create(HWND parent, const RECT& rect, const std::wstring& name, bool paintName,
-                bool tabStop, const Colours& colours, PicturePainter picture = {});
+    // Creates the button window, to be placed by the parent, which destroys
+    // it. Its window text is `name`, what screen readers say; it is painted
+    // only with `paintName`. The button must not move in memory after this.
+    // False when the window cannot be made.
+    bool Create(HWND parent, const std::wstring& name, bool paintName, bool tabStop,
+                const Colours& colours, PicturePainter picture = {});
     HWND Handle() const noexcept { return hwnd_; }
 
-    void SetFont(HFONT font);
+    // The caption's font, the button's own from now on.
+    void SetFont(UniqueFont font);
     // The parent hands over its WM_DRAWITEM for this button.
     void Draw(const DRAWITEMSTRUCT& item) const;
 
-    // The pointer shown while MousePointer is kCustomPointer; the caller keeps
-    // the cursor alive while the button lives.
-    void SetMouseIcon(HCURSOR cursor) noexcept { mouseIcon_ = cursor; }
-    void SetMousePointer(int pointer) noexcept { mousePointer_ = pointer; }
+    // The pointer shown over the button (its MousePointer setting of 99),
+    // shared with whoever else shows it.
+    void SetMouseIcon(std::shared_ptr<const UniqueCursor> cursor) noexcept {
+        mouseIcon_ = std::move(cursor);
+    }
 
   private:
     std::optional<LRESULT> HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -56,11 +56,10 @@ class FlatButton {
     HWND hwnd_ = nullptr;
     ControlSubclass subclass_;
     Colours colours_{};
-    HFONT font_ = nullptr;
+    UniqueFont font_;
     bool paintName_ = true;
     PicturePainter picture_;
-    HCURSOR mouseIcon_ = nullptr;
-    int mousePointer_ = kDefaultPointer;
+    std::shared_ptr<const UniqueCursor> mouseIcon_;
     bool hover_ = false;
 };
 

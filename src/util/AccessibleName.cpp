@@ -5,6 +5,8 @@
 
 #include <atomic>
 
+#include "util/ComPtr.h"
+
 namespace tornavel {
 namespace {
 
@@ -37,21 +39,32 @@ const Accessibility& Library() {
 
 // The standard object with our name: every call but the name goes to it.
 // A COM object: its reference count owns it, and the last Release frees it.
-class NamedAccessible final : public IAccessible {
+// It keeps COM's identity rule: it answers for the interfaces it implements,
+// each leading back to it (the window and the child enumerator it wraps,
+// when the standard object has them), and for nothing else.
+class NamedAccessible final : public IAccessible, public IOleWindow, public IEnumVARIANT {
   public:
-    NamedAccessible(IAccessible* standard, std::wstring name)
-        : standard_(standard), name_(std::move(name)) {}
+    NamedAccessible(ComPtr<IAccessible> standard, std::wstring name,
+                    ComPtr<IEnumVARIANT> children = {})
+        : standard_(std::move(standard)), name_(std::move(name)), children_(std::move(children)) {
+        standard_->QueryInterface(IID_IOleWindow, window_.Out());
+        if (!children_) standard_->QueryInterface(IID_IEnumVARIANT, children_.Out());
+    }
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (out == nullptr) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == kIidAccessible) {
+        *out = nullptr;
+        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == kIidAccessible)
             *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        return standard_->QueryInterface(iid, out);
+        else if (iid == IID_IOleWindow && window_)
+            *out = static_cast<IOleWindow*>(this);
+        else if (iid == IID_IEnumVARIANT && children_)
+            *out = static_cast<IEnumVARIANT*>(this);
+        if (*out == nullptr) return E_NOINTERFACE;
+        AddRef();
+        return S_OK;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override {
@@ -144,11 +157,35 @@ class NamedAccessible final : public IAccessible {
         return standard_->put_accValue(c, v);
     }
 
-  private:
-    ~NamedAccessible() { standard_->Release(); }
+    // IOleWindow: the control's window.
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* hwnd) override { return window_->GetWindow(hwnd); }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL enter) override {
+        return window_->ContextSensitiveHelp(enter);
+    }
 
-    IAccessible* standard_;
+    // IEnumVARIANT: the children; a clone is named like this one.
+    HRESULT STDMETHODCALLTYPE Next(ULONG n, VARIANT* items, ULONG* got) override {
+        return children_->Next(n, items, got);
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG n) override { return children_->Skip(n); }
+    HRESULT STDMETHODCALLTYPE Reset() override { return children_->Reset(); }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** out) override {
+        if (out == nullptr) return E_POINTER;
+        ComPtr<IEnumVARIANT> copy;
+        const HRESULT hr = children_->Clone(reinterpret_cast<IEnumVARIANT**>(copy.Out()));
+        if (FAILED(hr)) return hr;
+        standard_->AddRef();
+        *out = new NamedAccessible(ComPtr<IAccessible>(standard_.Get()), name_, std::move(copy));
+        return S_OK;
+    }
+
+  private:
+    ~NamedAccessible() = default;
+
+    ComPtr<IAccessible> standard_;
     std::wstring name_;
+    ComPtr<IEnumVARIANT> children_;
+    ComPtr<IOleWindow> window_;
     std::atomic<ULONG> references_{1};
 };
 
@@ -161,15 +198,13 @@ std::optional<LRESULT> AnswerWithName(HWND control, WPARAM wParam, LPARAM lParam
     if (library.createStandard == nullptr || library.lresultFromObject == nullptr ||
         library.allocString == nullptr)
         return std::nullopt;
-    void* standard = nullptr;
-    if (FAILED(library.createStandard(control, OBJID_CLIENT, kIidAccessible, &standard)) ||
-        standard == nullptr)
+    ComPtr<IAccessible> standard;
+    if (FAILED(library.createStandard(control, OBJID_CLIENT, kIidAccessible, standard.Out())) ||
+        !standard)
         return std::nullopt;
     // Ours until LresultFromObject takes its own reference.
-    auto* named = new NamedAccessible(static_cast<IAccessible*>(standard), name);
-    const LRESULT answer = library.lresultFromObject(kIidAccessible, wParam, named);
-    named->Release();
-    return answer;
+    const ComPtr<IAccessible> named(new NamedAccessible(std::move(standard), name));
+    return library.lresultFromObject(kIidAccessible, wParam, named.Get());
 }
 
 }  // namespace tornavel

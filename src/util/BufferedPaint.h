@@ -8,32 +8,33 @@ namespace tornavel {
 // nothing flickers.
 class BufferedPaint {
   public:
-    explicit BufferedPaint(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &ps_)) {
-        ::GetClientRect(hwnd, &client_);
-        memory_ = ::CreateCompatibleDC(dc_);
-        bitmap_.Reset(::CreateCompatibleBitmap(dc_, client_.right, client_.bottom));
-        old_ = ::SelectObject(memory_, bitmap_.Get());
-    }
+    explicit BufferedPaint(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &ps_)) {}
     ~BufferedPaint() {
-        ::BitBlt(dc_, 0, 0, client_.right, client_.bottom, memory_, 0, 0, SRCCOPY);
-        ::SelectObject(memory_, old_);
-        ::DeleteDC(memory_);
+        ::BitBlt(dc_, 0, 0, client_.right, client_.bottom, memory_.Get(), 0, 0, SRCCOPY);
         ::EndPaint(hwnd_, &ps_);
     }
     BufferedPaint(const BufferedPaint&) = delete;
     BufferedPaint& operator=(const BufferedPaint&) = delete;
 
-    HDC Dc() const noexcept { return memory_; }
+    HDC Dc() const noexcept { return memory_.Get(); }
     const RECT& Client() const noexcept { return client_; }
 
   private:
+    static RECT ClientOf(HWND hwnd) {
+        RECT client{};
+        ::GetClientRect(hwnd, &client);
+        return client;
+    }
+
+    // In this order, so that the bitmap leaves the memory DC before it is
+    // deleted, and the DC goes last.
     HWND hwnd_;
     PAINTSTRUCT ps_{};
     HDC dc_;
-    RECT client_{};
-    HDC memory_ = nullptr;
-    UniqueBitmap bitmap_;
-    HGDIOBJ old_ = nullptr;
+    RECT client_ = ClientOf(hwnd_);
+    UniqueMemoryDc memory_{::CreateCompatibleDC(dc_)};
+    UniqueBitmap bitmap_{::CreateCompatibleBitmap(dc_, client_.right, client_.bottom)};
+    SelectedObject selected_{memory_.Get(), bitmap_.Get()};
 };
 
 }  // namespace tornavel

@@ -23,10 +23,9 @@ class ControlSubclass {
     ControlSubclass& operator=(const ControlSubclass&) = delete;
 
     void Attach(HWND control, std::wstring_view where, Handler handler);
-    // The control's own procedure, for a handler that adds to what it does.
-    LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const;
 
   private:
+    LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const;
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam,
                                       LPARAM lParam) noexcept;
 

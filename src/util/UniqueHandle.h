@@ -87,4 +87,53 @@ struct SocketTraits {
 };
 using UniqueSocket = UniqueHandle<SocketTraits>;
 
+struct MemoryDcTraits {
+    using Type = HDC;
+    static Type Empty() noexcept { return nullptr; }
+    static void Free(Type dc) noexcept { ::DeleteDC(dc); }
+};
+// A DC of our own making (CreateCompatibleDC).
+using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
+
+struct LocalMemoryTraits {
+    using Type = HLOCAL;
+    static Type Empty() noexcept { return nullptr; }
+    static void Free(Type memory) noexcept { ::LocalFree(memory); }
+};
+// Memory the system allocated for us with LocalAlloc (FormatMessageW's text).
+using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits>;
+
+// The DC of a window, or of the screen for no window, released when it goes.
+class WindowDc {
+  public:
+    explicit WindowDc(HWND hwnd) noexcept : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    ~WindowDc() {
+        if (dc_ != nullptr) ::ReleaseDC(hwnd_, dc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC Get() const noexcept { return dc_; }
+
+  private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// A GDI object selected into a DC while the guard lives; then the object
+// that was there before is selected back. Declare it after the owner of the
+// object, so that the object leaves the DC before it is deleted.
+class SelectedObject {
+  public:
+    SelectedObject(HDC dc, HGDIOBJ object) noexcept : dc_(dc), old_(::SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (old_ != nullptr && old_ != HGDI_ERROR) ::SelectObject(dc_, old_);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+  private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
 }  // namespace tornavel

@@ -52,11 +52,10 @@ LRESULT CALLBACK OwnedWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 // Registers the window class `name` for OwnedWindowProc<Owner>, once per
 // process; the arrow is its pointer. False when the class cannot be made.
 template <typename Owner>
-bool RegisterOwnedWindowClass(const wchar_t* name, UINT style = 0) {
+bool RegisterOwnedWindowClass(const wchar_t* name) {
     static const ATOM atom = [&] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
-        wc.style = style;
         wc.lpfnWndProc = &OwnedWindowProc<Owner>;
         wc.hInstance = ::GetModuleHandleW(nullptr);
         wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);

@@ -11,26 +11,26 @@ HANDLE LoadSharedIcon(const std::string& name, int cx, int cy) {
 
 }  // namespace
 
-void SetWindowIcons(HWND window, const std::wstring& resourceName, bool alsoOwner) {
+void SetWindowIcons(HWND window, const std::wstring& resourceName) {
     HWND owner = window;
-    if (alsoOwner) {
-        for (HWND current = window; current != nullptr;) {
-            current = ::GetWindow(current, GW_OWNER);
-            if (current != nullptr) owner = current;
-        }
+    for (HWND current = window; current != nullptr;) {
+        current = ::GetWindow(current, GW_OWNER);
+        if (current != nullptr) owner = current;
     }
+    // An ownerless window is its own last owner: it gets each icon once.
+    const bool hasOwner = owner != window;
     const std::string name = WideToAnsi(resourceName);
 
     const int bigCx = ::GetSystemMetrics(SM_CXICON);
     const int bigCy = ::GetSystemMetrics(SM_CYICON);
     const auto bigIcon = reinterpret_cast<LPARAM>(LoadSharedIcon(name, bigCx, bigCy));
-    if (alsoOwner) ::SendMessageA(owner, WM_SETICON, ICON_BIG, bigIcon);
+    if (hasOwner) ::SendMessageA(owner, WM_SETICON, ICON_BIG, bigIcon);
     ::SendMessageA(window, WM_SETICON, ICON_BIG, bigIcon);
 
     const int smallCx = ::GetSystemMetrics(SM_CXSMICON);
     const int smallCy = ::GetSystemMetrics(SM_CYSMICON);
     const auto smallIcon = reinterpret_cast<LPARAM>(LoadSharedIcon(name, smallCx, smallCy));
-    if (alsoOwner) ::SendMessageA(owner, WM_SETICON, ICON_SMALL, smallIcon);
+    if (hasOwner) ::SendMessageA(owner, WM_SETICON, ICON_SMALL, smallIcon);
     ::SendMessageA(window, WM_SETICON, ICON_SMALL, smallIcon);
 }
 

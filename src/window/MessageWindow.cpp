@@ -27,9 +27,8 @@ RuntimeError CreationFailure() {
 }
 
 int ScreenDpi() {
-    HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    const int dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
     return dpi > 0 ? dpi : 96;
 }
 
@@ -76,12 +75,11 @@ RECT MessageWindow::Pixels(const layout::TwipsRect& rect) const {
     return layout::ToPixels(rect, dpi_);
 }
 
-HFONT MessageWindow::MakeFont(const layout::FontDesign& design, UniqueFont& owner) const {
-    owner.Reset(::CreateFontW(-::MulDiv(design.centiPoints, dpi_, 7200), 0, 0, 0, design.weight,
-                              FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                              CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                              design.family));
-    return owner.Get();
+UniqueFont MessageWindow::MakeFont(const layout::FontDesign& design) const {
+    return UniqueFont(::CreateFontW(-::MulDiv(design.centiPoints, dpi_, 7200), 0, 0, 0,
+                                    design.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                    DEFAULT_PITCH | FF_DONTCARE, design.family));
 }
 
 void MessageWindow::CreateControls() {
@@ -102,12 +100,12 @@ void MessageWindow::CreateControls() {
         });
 
     // The close button shows its cross, and says its name.
-    const bool made = closeButton_.Create(hwnd_, {}, texts::kCloseButtonName, false, true,
+    const bool made = closeButton_.Create(hwnd_, texts::kCloseButtonName, false, true,
                                           {kCloseBack, kCloseHoverBack, kButtonText, kButtonText},
                                           [this](HDC dc, const RECT& rect, COLORREF colour) {
                                               PaintCloseGlyph(dc, rect, colour, dpi_);
                                           }) &&
-                      sendButton_.Create(hwnd_, {}, texts::kSendCaption, true, false,
+                      sendButton_.Create(hwnd_, texts::kSendCaption, true, false,
                                          {kSendBack, kSendBack, kButtonText, kButtonText});
     if (!made) throw CreationFailure();
     ApplyDpi(dpi_);
@@ -121,29 +119,28 @@ void MessageWindow::ApplyDpi(int dpi) {
     Place(replyBox_.Handle(), Pixels(kReplyBox));
     Place(closeButton_.Handle(), Pixels(kCloseButton));
     Place(sendButton_.Handle(), Pixels(kSendButton));
-    ::SendMessageW(messageBox_, WM_SETFONT,
-                   reinterpret_cast<WPARAM>(MakeFont(kMessageFont, messageFont_)), TRUE);
-    ::SendMessageW(replyBox_.Handle(), WM_SETFONT,
-                   reinterpret_cast<WPARAM>(MakeFont(kReplyFont, replyFont_)), TRUE);
-    closeButton_.SetFont(MakeFont(kCloseFont, closeFont_));
-    sendButton_.SetFont(MakeFont(kSendFont, sendFont_));
-    MakeFont(kTitleFont, titleFont_);
-    if (handCursor_) LoadHandCursor();
+    // Each box holds its new font before the old one is deleted.
+    UniqueFont message = MakeFont(kMessageFont);
+    UniqueFont reply = MakeFont(kReplyFont);
+    ::SendMessageW(messageBox_, WM_SETFONT, reinterpret_cast<WPARAM>(message.Get()), TRUE);
+    ::SendMessageW(replyBox_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(reply.Get()), TRUE);
+    messageFont_ = std::move(message);
+    replyFont_ = std::move(reply);
+    closeButton_.SetFont(MakeFont(kCloseFont));
+    sendButton_.SetFont(MakeFont(kSendFont));
+    titleFont_ = MakeFont(kTitleFont);
+    if (loaded_) LoadHandCursor();
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void MessageWindow::LoadHandCursor() {
     const int size = ::MulDiv(32, dpi_, 96);
-    UniqueCursor hand(static_cast<HCURSOR>(
+    // Both buttons share it; the old one goes when neither holds it any more.
+    const auto hand = std::make_shared<const UniqueCursor>(static_cast<HCURSOR>(
         ::LoadImageW(::GetModuleHandleW(nullptr), L"CURHAND", IMAGE_CURSOR, size, size, 0)));
-    if (!hand)
+    if (!*hand)
         throw RuntimeError(kErrElementNotFound, L"No se encontr\u00F3 el elemento", L"ImageList");
-    for (FlatButton* button : {&closeButton_, &sendButton_}) {
-        button->SetMouseIcon(hand.Get());
-        button->SetMousePointer(FlatButton::kCustomPointer);
-    }
-    // The buttons hold the new cursor before the old one goes.
-    handCursor_ = std::move(hand);
+    for (FlatButton* button : {&closeButton_, &sendButton_}) button->SetMouseIcon(hand);
 }
 
 void MessageWindow::OnDpiChanged(int dpi, const RECT* suggested) {
@@ -160,8 +157,9 @@ void MessageWindow::OnDpiChanged(int dpi, const RECT* suggested) {
 }
 
 void MessageWindow::Load() {
-    SetWindowIcons(hwnd_, L"IconoAPL", true);
+    SetWindowIcons(hwnd_, L"IconoAPL");
     LoadHandCursor();
+    loaded_ = true;
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

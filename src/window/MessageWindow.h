@@ -81,7 +81,7 @@ class MessageWindow : public OwnedWindowHandle {
     void LoadHandCursor();
     void OnDpiChanged(int dpi, const RECT* suggested);
     RECT Pixels(const layout::TwipsRect& rect) const;
-    HFONT MakeFont(const layout::FontDesign& design, UniqueFont& owner) const;
+    UniqueFont MakeFont(const layout::FontDesign& design) const;
     void Paint(HDC dc, const RECT& client) const;
     void MoveFocus(bool backwards);
     void OnMouseButton(UINT message);
@@ -92,16 +92,14 @@ class MessageWindow : public OwnedWindowHandle {
     InputRules rules_;
     std::optional<Request> request_;
     bool requested_ = false;
+    bool loaded_ = false;  // Load() has given the buttons their pointer
     std::wstring messageBoxName_{texts::kMessageBoxNamePrefix};
 
     UniqueFont messageFont_;
     UniqueFont replyFont_;
     UniqueFont titleFont_;
-    UniqueFont closeFont_;
-    UniqueFont sendFont_;
     UniqueBrush windowBack_;
     UniqueBrush replyBack_;
-    UniqueCursor handCursor_;
 
     HWND messageBox_ = nullptr;
     ControlSubclass messageBoxSubclass_;

@@ -45,7 +45,7 @@ TEST(ExeIcon, TheShellExtractsTheApplicationIconLargeAndSmall) {
 TEST(WindowIcons, TheWindowGetsTheApplicationIconLargeAndSmall) {
     HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                     nullptr, nullptr);
-    SetWindowIcons(window, L"IconoAPL", true);
+    SetWindowIcons(window, L"IconoAPL");
     const auto icon = [&](WPARAM kind) {
         return reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, kind, 0));
     };

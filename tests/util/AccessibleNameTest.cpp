@@ -1,0 +1,66 @@
+#include "util/AccessibleName.h"
+
+#include <gtest/gtest.h>
+
+#include <ole2.h>
+#include <oleacc.h>
+
+#include "util/ComPtr.h"
+#include "window/ReplyBox.h"
+
+namespace tornavel {
+namespace {
+
+// Declared here: MinGW's import library gives wrong bytes for it in a static link.
+constexpr IID kIidAccessible = {
+    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
+
+std::wstring NameOf(IUnknown* object) {
+    ComPtr<IAccessible> accessible;
+    if (FAILED(object->QueryInterface(kIidAccessible, accessible.Out()))) return L"<none>";
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    if (FAILED(accessible->get_accName(self, &name)) || name == nullptr) return L"<no name>";
+    std::wstring text(name);
+    ::SysFreeString(name);
+    return text;
+}
+
+// A client in our own process (an accessibility hook, say) that goes
+// through any interface of the reply box's object and back still hears
+// "Respuesta", and always meets the same object.
+TEST(AccessibleName, EveryInterfaceLeadsBackToTheNamedObject) {
+    ::CoInitialize(nullptr);
+    HWND parent = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                    nullptr, nullptr);
+    ReplyBox box;
+    ASSERT_TRUE(box.Create(parent));
+    ComPtr<IAccessible> object;
+    ASSERT_EQ(::AccessibleObjectFromWindow(box.Handle(), static_cast<DWORD>(OBJID_CLIENT),
+                                           kIidAccessible, object.Out()),
+              S_OK);
+    ComPtr<IUnknown> identity;
+    ASSERT_EQ(object->QueryInterface(IID_IUnknown, identity.Out()), S_OK);
+    for (const IID& iid :
+         {IID_IUnknown, IID_IDispatch, kIidAccessible, IID_IOleWindow, IID_IEnumVARIANT}) {
+        ComPtr<IUnknown> other;
+        ASSERT_EQ(object->QueryInterface(iid, other.Out()), S_OK) << &iid;
+        ComPtr<IUnknown> itsIdentity;
+        other->QueryInterface(IID_IUnknown, itsIdentity.Out());
+        EXPECT_EQ(itsIdentity.Get(), identity.Get()) << "one object, whichever way";
+        EXPECT_EQ(NameOf(other.Get()), L"Respuesta");
+    }
+    ComPtr<IOleWindow> window;
+    HWND found = nullptr;
+    object->QueryInterface(IID_IOleWindow, window.Out());
+    EXPECT_TRUE(SUCCEEDED(window->GetWindow(&found)) && found == box.Handle());
+    ComPtr<IUnknown> other;
+    EXPECT_EQ(object->QueryInterface(IID_IServiceProvider, other.Out()), E_NOINTERFACE);
+    EXPECT_EQ(object->QueryInterface(IID_IPersist, other.Out()), E_NOINTERFACE);
+    ::DestroyWindow(parent);
+}
+
+}  // namespace
+}  // namespace tornavel
