@@ -1,5 +1,7 @@
 #include "controls/DatagramSocket.h"
 
+#include <mswsock.h>
+
 #include <memory>
 
 #include "core/RuntimeError.h"
@@ -9,8 +11,6 @@
 namespace tornavel {
 namespace {
 
-constexpr UINT kSocketNotice = WM_APP + 1;
-constexpr wchar_t kNotifyClass[] = L"TornavelDatagramSocketNotify";
 constexpr std::int32_t kErrInvalidPropertyValue = 380;
 
 // Winsock is started once per process and stopped at its end.
@@ -38,14 +38,6 @@ struct AddrInfoDeleter {
 
 }  // namespace
 
-DatagramSocket::DatagramSocket(std::wstring name) : name_(std::move(name)) {}
-
-DatagramSocket::~DatagramSocket() {
-    ipv4_.Reset();
-    ipv6_.Reset();
-    if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
-}
-
 RuntimeError DatagramSocket::Error(std::int32_t number) const {
     return RuntimeError(number, SystemErrorText(static_cast<DWORD>(number)), name_);
 }
@@ -63,13 +55,11 @@ SOCKET DatagramSocket::SocketFor(int family) {
         if (!StartWinsock()) throw Error(::WSAGetLastError());
         slot.Reset(::socket(family, SOCK_DGRAM, IPPROTO_UDP));
         if (!slot) throw Error(::WSAGetLastError());
-        // Answers the peer's system sends back (such as "port unreachable")
-        // arrive as notices on our message-only window.
-        if (hwnd_ == nullptr && RegisterOwnedWindowClass<DatagramSocket>(kNotifyClass)) {
-            ::CreateWindowExW(0, kNotifyClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              ::GetModuleHandleW(nullptr), this);
-        }
-        if (hwnd_ != nullptr) ::WSAAsyncSelect(slot.Get(), hwnd_, kSocketNotice, FD_READ);
+        // Best effort: where it cannot be turned off, nothing else changes.
+        BOOL reportUnreachable = FALSE;
+        DWORD returned = 0;
+        ::WSAIoctl(slot.Get(), SIO_UDP_CONNRESET, &reportUnreachable, sizeof(reportUnreachable),
+                   nullptr, 0, &returned, nullptr, nullptr);
     }
     return slot.Get();
 }
@@ -97,35 +87,6 @@ void DatagramSocket::SendData(std::wstring_view text) {
                               found->ai_addr, static_cast<int>(found->ai_addrlen));
     if (sent == SOCKET_ERROR) throw Error(::WSAGetLastError());
     if (static_cast<std::size_t>(sent) != bytes.size()) throw Error(WSAEMSGSIZE);
-}
-
-void DatagramSocket::RaiseErrorEvent(std::int32_t number, const std::wstring& description) {
-    ErrorEvent event{number, description, number, name_, L"", 0, false};
-    if (onError_) onError_(event);
-    if (!event.cancelDisplay) ::MessageBoxW(nullptr, description.c_str(), name_.c_str(), MB_OK);
-}
-
-void DatagramSocket::Drain(SOCKET socket) {
-    char buffer[2048];
-    for (;;) {
-        const int got = ::recv(socket, buffer, sizeof(buffer), 0);
-        if (got != SOCKET_ERROR) continue;
-        const int error = ::WSAGetLastError();
-        if (error == WSAEWOULDBLOCK) return;
-        RaiseErrorEvent(error, SystemErrorText(static_cast<DWORD>(error)));
-        if (error != WSAECONNRESET && error != WSAEMSGSIZE) return;
-    }
-}
-
-LRESULT DatagramSocket::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != kSocketNotice) return ::DefWindowProcW(hwnd_, message, wParam, lParam);
-    const int error = WSAGETSELECTERROR(lParam);
-    if (error != 0) {
-        RaiseErrorEvent(error, SystemErrorText(static_cast<DWORD>(error)));
-    } else {
-        Drain(static_cast<SOCKET>(wParam));
-    }
-    return 0;
 }
 
 }  // namespace tornavel

@@ -1,13 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
-#include "core/SystemTexts.h"
 #include "util/UniqueHandle.h"
-#include "util/WindowDispatch.h"
 
 namespace tornavel {
 
@@ -15,29 +12,17 @@ class RuntimeError;
 
 // Our UDP socket control. It starts with no remote host, remote port 0 and no
 // fixed local port; each SendData sends one text as one datagram, encoded in
-// the machine's ANSI code page, to the host and port set last. Errors at a
-// call are raised there as RuntimeErrors with Winsock's number, the system's
-// description and the control's name as source. Errors it notices on its own
-// later (an ICMP "port unreachable" answer, say) go to its error event; when
-// no handler cancels the display, it shows them in a message box itself. They
-// arrive as notices on a message-only window of its own, made with the first
-// socket.
-class DatagramSocket : private OwnedWindowHandle {
+// the machine's ANSI code page, to the host and port set last, synchronously.
+// Errors at a call are raised there as RuntimeErrors with Winsock's number,
+// the system's description and the control's name as source.
+//
+// It raises no later error event of its own: the program sends and ends, and
+// only ever cancelled such an event. An ICMP "port unreachable" answer to
+// one datagram, which Windows would report at the next call on the socket,
+// is turned off, so it cannot fail the send to the other destination.
+class DatagramSocket {
   public:
-    struct ErrorEvent {
-        std::int32_t number;
-        std::wstring description;
-        std::int32_t scode;
-        std::wstring source;
-        std::wstring helpFile;
-        std::int32_t helpContext;
-        bool cancelDisplay;
-    };
-
-    explicit DatagramSocket(std::wstring name);
-    ~DatagramSocket();
-    DatagramSocket(const DatagramSocket&) = delete;
-    DatagramSocket& operator=(const DatagramSocket&) = delete;
+    explicit DatagramSocket(std::wstring name) : name_(std::move(name)) {}
 
     // A host name, a dotted IPv4 address or an IPv6 address; resolved at send.
     void SetRemoteHost(std::wstring host) { remoteHost_ = std::move(host); }
@@ -49,18 +34,8 @@ class DatagramSocket : private OwnedWindowHandle {
     // resolve, a text too long for one datagram (never cut), a failed send.
     void SendData(std::wstring_view text);
 
-    void OnError(std::function<void(ErrorEvent&)> handler) { onError_ = std::move(handler); }
-    // Raises the error event; shows the error unless a handler cancels that.
-    void RaiseErrorEvent(std::int32_t number, const std::wstring& description);
-
   private:
-    template <typename Owner>
-    friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
-    static constexpr std::wstring_view kHandlerName = texts::kSocketErrorHandlerName;
-
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     SOCKET SocketFor(int family);
-    void Drain(SOCKET socket);
     RuntimeError Error(std::int32_t number) const;
 
     std::wstring name_;
@@ -68,7 +43,6 @@ class DatagramSocket : private OwnedWindowHandle {
     std::int32_t remotePort_ = 0;
     UniqueSocket ipv4_;
     UniqueSocket ipv6_;
-    std::function<void(ErrorEvent&)> onError_;
 };
 
 }  // namespace tornavel

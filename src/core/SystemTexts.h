@@ -48,10 +48,8 @@ inline constexpr wchar_t kWindowLocationPrefix[] = L"Ventana: APLwAPP        Pro
 inline constexpr std::wstring_view kKeyHandlerName = L"Form_KeyPress";
 inline constexpr std::wstring_view kWindowHandlerName = L"APLwAPP";
 inline constexpr std::wstring_view kButtonHandlerName = L"FlatButton";
-inline constexpr std::wstring_view kSocketErrorHandlerName = L"MensajeriaWSK_SEND_Error";
 
-// The reply socket's name: the "Fuente:" of the errors it raises, and the
-// caption of the box it shows itself for an error nobody handled.
+// The reply socket's name: the "Fuente:" of the errors it raises.
 inline constexpr wchar_t kSocketName[] = L"MensajeriaWSK_SEND";
 
 }  // namespace tornavel::texts

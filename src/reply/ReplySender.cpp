@@ -31,10 +31,7 @@ float ClockSeededRandom() {
 }  // namespace
 
 ReplySender::ReplySender(FieldRecord record)
-    : record_(std::move(record)), socket_(texts::kSocketName) {
-    // Errors the socket notices on its own are not shown.
-    socket_.OnError([](DatagramSocket::ErrorEvent& event) { event.cancelDisplay = true; });
-}
+    : record_(std::move(record)), socket_(texts::kSocketName) {}
 
 void ReplySender::Send(std::wstring_view reply) {
     const TimeOfDay time = LocalTimeOfDay();

@@ -19,11 +19,11 @@ std::int32_t ErrorOf(Call call) {
     return 0;
 }
 
-TEST(DatagramSocket, RefusesUnusablePortsOversizeTextsAndUnknownHostsAndReportsLaterErrors) {
+TEST(DatagramSocket, RefusesUnusablePortsOversizeTextsAndUnknownHosts) {
     DatagramSocket socket(L"MensajeriaWSK_SEND");
-    for (const auto& [port, error] :
+    for (const std::pair<std::int32_t, std::int32_t>& port :
          {std::pair{0, 380}, {-1, 380}, {65536, 380}, {INT32_MAX, 380}, {1, 0}, {65535, 0}})
-        EXPECT_EQ(ErrorOf([&] { socket.SetRemotePort(port); }), error) << port;
+        EXPECT_EQ(ErrorOf([&] { socket.SetRemotePort(port.first); }), port.second) << port.first;
 
     // Never cut: the largest IPv4 payload goes, one byte more does not.
     socket.SetRemoteHost(L"127.0.0.1");
@@ -31,16 +31,29 @@ TEST(DatagramSocket, RefusesUnusablePortsOversizeTextsAndUnknownHostsAndReportsL
     EXPECT_EQ(ErrorOf([&] { socket.SendData(std::wstring(65508, L'a')); }), WSAEMSGSIZE);
     socket.SetRemoteHost(L"nadie.invalid");
     EXPECT_EQ(ErrorOf([&] { socket.SendData(L"x"); }), WSAHOST_NOT_FOUND);
+}
 
-    // Errors it notices later go to the handler, which may cancel the box
-    // (one shown here would hang the test).
-    std::int32_t seen = 0;
-    socket.OnError([&](DatagramSocket::ErrorEvent& event) {
-        seen = event.number;
-        event.cancelDisplay = true;
-    });
-    socket.RaiseErrorEvent(WSAECONNRESET, L"reset");
-    EXPECT_EQ(seen, WSAECONNRESET);
+// The first destination's port is closed, and its system answers "port
+// unreachable": the send to the second destination still goes.
+TEST(DatagramSocket, AnUnreachableFirstDestinationDoesNotFailTheSecond) {
+    const UniqueSocket receiver(::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP));
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int length = sizeof(address);
+    ASSERT_EQ(::bind(receiver.Get(), reinterpret_cast<sockaddr*>(&address), length), 0);
+    ::getsockname(receiver.Get(), reinterpret_cast<sockaddr*>(&address), &length);
+
+    DatagramSocket socket(L"MensajeriaWSK_SEND");
+    socket.SetRemoteHost(L"127.0.0.1");
+    socket.SetRemotePort(9);  // discard: nobody listens here
+    EXPECT_EQ(ErrorOf([&] { socket.SendData(L"first"); }), 0);
+    ::Sleep(200);  // for the answer to come back
+    socket.SetRemotePort(ntohs(address.sin_port));
+    EXPECT_EQ(ErrorOf([&] { socket.SendData(L"second"); }), 0);
+    char got[16] = {};
+    EXPECT_EQ(::recv(receiver.Get(), got, sizeof(got), 0), 6);
+    EXPECT_STREQ(got, "second");
 }
 
 }  // namespace
