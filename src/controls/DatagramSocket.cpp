@@ -5,13 +5,12 @@
 #include <memory>
 
 #include "core/RuntimeError.h"
+#include "core/SystemTexts.h"
 #include "util/CodePage.h"
 #include "util/SystemMessage.h"
 
 namespace tornavel {
 namespace {
-
-constexpr std::int32_t kErrInvalidPropertyValue = 380;
 
 // Winsock is started once per process and stopped at its end.
 class WinsockSession {
@@ -44,7 +43,7 @@ RuntimeError DatagramSocket::Error(std::int32_t number) const {
 
 void DatagramSocket::SetRemotePort(std::int32_t port) {
     if (port < 1 || port > 65535)
-        throw RuntimeError(kErrInvalidPropertyValue, L"El valor de la propiedad no es v\u00E1lido",
+        throw RuntimeError(kErrInvalidPropertyValue, texts::kInvalidPropertyValueDescription,
                            name_);
     remotePort_ = port;
 }
@@ -74,19 +73,18 @@ void DatagramSocket::SendData(std::wstring_view text) {
     const std::wstring port = std::to_wstring(remotePort_);
     const int resolved = ::GetAddrInfoW(remoteHost_.c_str(), port.c_str(), &hints, &found);
     std::unique_ptr<ADDRINFOW, AddrInfoDeleter> addresses(found);
-    if (resolved != 0 || found == nullptr)
-        throw Error(resolved != 0 ? resolved : WSAHOST_NOT_FOUND);
+    if (resolved != 0 || found == nullptr) throw Error(resolved != 0 ? resolved : kWsaHostNotFound);
 
     const std::string bytes = WideToAnsi(text);
     // The largest UDP payload: 65535 less the IP and UDP headers.
     const std::size_t largest = found->ai_family == AF_INET6 ? 65527 : 65507;
-    if (bytes.size() > largest) throw Error(WSAEMSGSIZE);
+    if (bytes.size() > largest) throw Error(kWsaMessageTooLong);
 
     const SOCKET socket = SocketFor(found->ai_family);
     const int sent = ::sendto(socket, bytes.data(), static_cast<int>(bytes.size()), 0,
                               found->ai_addr, static_cast<int>(found->ai_addrlen));
     if (sent == SOCKET_ERROR) throw Error(::WSAGetLastError());
-    if (static_cast<std::size_t>(sent) != bytes.size()) throw Error(WSAEMSGSIZE);
+    if (static_cast<std::size_t>(sent) != bytes.size()) throw Error(kWsaMessageTooLong);
 }
 
 }  // namespace tornavel

@@ -1,18 +1,23 @@
 #include "core/ErrorReportText.h"
 
+#include "core/SystemTexts.h"
+
 namespace tornavel {
 
 std::wstring ComposeErrorReport(std::int32_t number, std::wstring_view description,
                                 std::wstring_view source, std::wstring_view location,
                                 std::wstring_view detail) {
-    std::wstring text = L"N\u00FAmero: " + std::to_wstring(number);
-    text += L"\r\nDescripci\u00F3n: ";
+    std::wstring text = texts::kErrorNumberLabel + std::to_wstring(number);
+    text += L"\r\n";
+    text += texts::kErrorDescriptionLabel;
     text += description;
-    text += L"\r\n\r\nFuente: ";
+    text += L"\r\n\r\n";
+    text += texts::kErrorSourceLabel;
     text += source;
     text += L"\r\n";
     text += location;
-    text += L"\r\nDetalle : ";
+    text += L"\r\n";
+    text += texts::kErrorDetailLabel;
     text += detail;
     return text;
 }

@@ -12,19 +12,21 @@ RuntimeError::RuntimeError(std::int32_t number, std::wstring description, std::w
       description_(std::move(description)),
       source_(std::move(source)) {}
 
-RuntimeError OverflowError() { return {kErrOverflow, L"Desbordamiento", texts::kApplicationName}; }
+RuntimeError OverflowError() {
+    return {kErrOverflow, texts::kOverflowDescription, texts::kApplicationName};
+}
 
 RuntimeError SubscriptOutOfRangeError() {
-    return {kErrSubscriptOutOfRange, L"Subíndice fuera del intervalo", texts::kApplicationName};
+    return {kErrSubscriptOutOfRange, texts::kSubscriptOutOfRangeDescription,
+            texts::kApplicationName};
 }
 
 RuntimeError TypeMismatchError() {
-    return {kErrTypeMismatch, L"No coinciden los tipos", texts::kApplicationName};
+    return {kErrTypeMismatch, texts::kTypeMismatchDescription, texts::kApplicationName};
 }
 
 RuntimeError InputPastEndOfFileError() {
-    return {kErrInputPastEndOfFile, L"La entrada ha pasado del final del archivo",
-            texts::kApplicationName};
+    return {kErrInputPastEndOfFile, texts::kInputPastEndOfFileDescription, texts::kApplicationName};
 }
 
 }  // namespace tornavel

@@ -4,13 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-namespace tornavel {
+#include "core/ErrorNumbers.h"
 
-// Run-time error numbers the program raises itself.
-inline constexpr std::int32_t kErrOverflow = 6;
-inline constexpr std::int32_t kErrSubscriptOutOfRange = 9;
-inline constexpr std::int32_t kErrTypeMismatch = 13;
-inline constexpr std::int32_t kErrInputPastEndOfFile = 62;
+namespace tornavel {
 
 // A run-time error: a number, a description and the name of whatever raised it.
 // Handlers read all three; the error box shows them.

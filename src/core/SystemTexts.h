@@ -1,9 +1,10 @@
 #pragma once
 
-// The fixed texts that a person or the peer program sees, gathered here so that
+// Every fixed text that a user or the peer program sees, gathered here so that
 // one search finds them all. They are the product's own names and words, kept
 // exactly as its other programs and its users know them; nothing else in the
-// code uses these names.
+// code uses these names. (The English line a failed start writes for a
+// debugger is an integrator's diagnostic, composed where the start-up is.)
 
 #include <string_view>
 
@@ -34,8 +35,28 @@ inline constexpr wchar_t kSecondReplyToken[] = L"MSG-ENVIADO_KORVexe";
 // the error box).
 inline constexpr wchar_t kApplicationName[] = L"TornavelMensaje";
 
-// The error box's caption.
+// The error box's caption, and the labels of its lines: "Número: 13",
+// "Descripción: …", "Fuente: …", "Detalle : …" (with its blank).
 inline constexpr wchar_t kErrorBoxTitle[] = L"Ha ocurrido un error";
+inline constexpr wchar_t kErrorNumberLabel[] = L"N\u00FAmero: ";
+inline constexpr wchar_t kErrorDescriptionLabel[] = L"Descripci\u00F3n: ";
+inline constexpr wchar_t kErrorSourceLabel[] = L"Fuente: ";
+inline constexpr wchar_t kErrorDetailLabel[] = L"Detalle : ";
+
+// The descriptions of the run-time errors the program raises itself, as the
+// error box shows them (their numbers are in ErrorNumbers.h).
+inline constexpr wchar_t kOverflowDescription[] = L"Desbordamiento";
+inline constexpr wchar_t kOutOfMemoryDescription[] = L"Memoria insuficiente";
+inline constexpr wchar_t kSubscriptOutOfRangeDescription[] = L"Sub\u00EDndice fuera del intervalo";
+inline constexpr wchar_t kTypeMismatchDescription[] = L"No coinciden los tipos";
+inline constexpr wchar_t kInternalErrorDescription[] = L"Error interno";
+inline constexpr wchar_t kInputPastEndOfFileDescription[] =
+    L"La entrada ha pasado del final del archivo";
+inline constexpr wchar_t kInvalidPropertyValueDescription[] =
+    L"El valor de la propiedad no es v\u00E1lido";
+inline constexpr wchar_t kElementNotFoundDescription[] = L"No se encontr\u00F3 el elemento";
+// The source of error 35601: the picture list the hand pointer comes from.
+inline constexpr wchar_t kImageListName[] = L"ImageList";
 // The error box's location line when sending the reply fails.
 inline constexpr wchar_t kSendReplyLocation[] =
     L"Ventana: TIVwAPL        Proceso : proMensajes_Mensaje_proEnviar";

@@ -23,10 +23,6 @@ namespace {
 
 constexpr DWORD kBlockBytes = 64 * 1024;
 
-constexpr std::int32_t kErrFileNotFound = 53;
-constexpr std::int32_t kErrPermissionDenied = 70;
-constexpr std::int32_t kErrPathFileAccess = 75;
-
 RuntimeError FileError(DWORD code) {
     std::int32_t number = kErrPathFileAccess;
     if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) number = kErrFileNotFound;

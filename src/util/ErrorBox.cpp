@@ -14,9 +14,6 @@
 namespace tornavel {
 namespace {
 
-constexpr std::int32_t kErrOutOfMemory = 7;
-constexpr std::int32_t kErrInternal = 51;
-
 // While it lives, windows are made with Common Controls 6, as the exe's own
 // manifest no longer asks for them at start.
 class VisualStylesScope {
@@ -50,12 +47,15 @@ RuntimeError CurrentFailureAsRuntimeError() {
     } catch (const RuntimeError& e) {
         return e;
     } catch (const std::bad_alloc&) {
-        return RuntimeError(kErrOutOfMemory, L"Memoria insuficiente", texts::kApplicationName);
+        return RuntimeError(kErrOutOfMemory, texts::kOutOfMemoryDescription,
+                            texts::kApplicationName);
     } catch (const std::exception& e) {
-        return RuntimeError(kErrInternal, L"Error interno: " + AnsiToWide(e.what()),
+        return RuntimeError(kErrInternal,
+                            texts::kInternalErrorDescription + (L": " + AnsiToWide(e.what())),
                             texts::kApplicationName);
     } catch (...) {
-        return RuntimeError(kErrInternal, L"Error interno", texts::kApplicationName);
+        return RuntimeError(kErrInternal, texts::kInternalErrorDescription,
+                            texts::kApplicationName);
     }
 }
 

@@ -17,7 +17,6 @@ namespace tornavel {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TornavelMensajeWindow";
-constexpr std::int32_t kErrElementNotFound = 35601;
 using Answer = InputRules::Answer;
 
 RuntimeError CreationFailure() {
@@ -139,7 +138,8 @@ void MessageWindow::LoadHandCursor() {
     const auto hand = std::make_shared<const UniqueCursor>(static_cast<HCURSOR>(
         ::LoadImageW(::GetModuleHandleW(nullptr), L"CURHAND", IMAGE_CURSOR, size, size, 0)));
     if (!*hand)
-        throw RuntimeError(kErrElementNotFound, L"No se encontr\u00F3 el elemento", L"ImageList");
+        throw RuntimeError(kErrElementNotFound, texts::kElementNotFoundDescription,
+                           texts::kImageListName);
     for (FlatButton* button : {&closeButton_, &sendButton_}) button->SetMouseIcon(hand);
 }
 

@@ -22,11 +22,15 @@ TEST(ReplyDatagram, BothTokensWithTheSameIdReplyAndStamp) {
     const TimeOfDay time{14, 5, 9};
     const std::int32_t id = MakeReplyId(time, RandomPart(41.5f / 99.0f));
     const std::wstring reply = TrimBlanks(L"  Voy  ");
+    const std::wstring rest =
+        L"\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM";
+    const std::pair<const wchar_t*, std::wstring> tokens[] = {
+        {texts::kFirstReplyToken, L"MSG-ENVIAR"},
+        {texts::kSecondReplyToken, L"MSG-ENVIADO_KORVexe"}};
     for (const std::size_t extra : {0u, 3u}) {
-        EXPECT_EQ(
-            ComposeReplyDatagram(texts::kFirstReplyToken, ExampleRecord(extra), id, reply,
-                                 TimeStamp(time)),
-            L"MSG-ENVIAR\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM");
+        for (const auto& [token, written] : tokens)
+            EXPECT_EQ(ComposeReplyDatagram(token, ExampleRecord(extra), id, reply, TimeStamp(time)),
+                      written + rest);
     }
 }
 
