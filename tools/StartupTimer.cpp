@@ -3,19 +3,18 @@
 // resident memory by then. Linux side of scripts/bench:
 //   startup-timer NAME PROGRAM [ARG ...]
 // prints "visible_ms=N peak_kib=N", or fails after 30 s.
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <X11/Xlib.h>
 
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
 #include <thread>
+
+#include "MappedWindowWatch.h"
 
 extern char** environ;
 
@@ -30,13 +29,6 @@ long PeakKib(pid_t pid) {
     return -1;
 }
 
-bool Named(Display* display, Window window, const std::string& name) {
-    char* found = nullptr;
-    const bool same = XFetchName(display, window, &found) && found != nullptr && name == found;
-    if (found != nullptr) XFree(found);
-    return same;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -44,38 +36,17 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: startup-timer NAME PROGRAM [ARG ...]\n");
         return 2;
     }
-    Display* display = XOpenDisplay(nullptr);
-    if (display == nullptr) {
-        std::fprintf(stderr, "startup-timer: no X display\n");
-        return 2;
-    }
-    // Without a window manager, every top-level window is mapped as a child
-    // of the root: its MapNotify arrives here.
-    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
-    XSync(display, False);
-
+    MappedWindowWatch watch;
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = -1;
     if (posix_spawnp(&pid, argv[2], nullptr, nullptr, argv + 2, environ) != 0) return 2;
-    const auto deadline = start + std::chrono::seconds(30);
-    bool shown = false;
-    while (!shown && std::chrono::steady_clock::now() < deadline) {
-        if (XPending(display) == 0) {
-            pollfd ready{ConnectionNumber(display), POLLIN, 0};
-            poll(&ready, 1, 100);
-            continue;
-        }
-        XEvent event{};
-        XNextEvent(display, &event);
-        shown = event.type == MapNotify && Named(display, event.xmap.window, argv[1]);
-    }
+    const bool shown = watch.WaitFor(argv[1], start + std::chrono::seconds(30));
     const auto visible = std::chrono::steady_clock::now();
     // Let the first paint land before reading the peak.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const long peak = PeakKib(pid);
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
-    XCloseDisplay(display);
     if (!shown) {
         std::fprintf(stderr, "startup-timer: no window named %s\n", argv[1]);
         return 1;

@@ -33,28 +33,5 @@ TEST(DatagramSocket, RefusesUnusablePortsOversizeTextsAndUnknownHosts) {
     EXPECT_EQ(ErrorOf([&] { socket.SendData(L"x"); }), WSAHOST_NOT_FOUND);
 }
 
-// The first destination's port is closed, and its system answers "port
-// unreachable": the send to the second destination still goes.
-TEST(DatagramSocket, AnUnreachableFirstDestinationDoesNotFailTheSecond) {
-    const UniqueSocket receiver(::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP));
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    int length = sizeof(address);
-    ASSERT_EQ(::bind(receiver.Get(), reinterpret_cast<sockaddr*>(&address), length), 0);
-    ::getsockname(receiver.Get(), reinterpret_cast<sockaddr*>(&address), &length);
-
-    DatagramSocket socket(L"MensajeriaWSK_SEND");
-    socket.SetRemoteHost(L"127.0.0.1");
-    socket.SetRemotePort(9);  // discard: nobody listens here
-    EXPECT_EQ(ErrorOf([&] { socket.SendData(L"first"); }), 0);
-    ::Sleep(200);  // for the answer to come back
-    socket.SetRemotePort(ntohs(address.sin_port));
-    EXPECT_EQ(ErrorOf([&] { socket.SendData(L"second"); }), 0);
-    char got[16] = {};
-    EXPECT_EQ(::recv(receiver.Get(), got, sizeof(got), 0), 6);
-    EXPECT_STREQ(got, "second");
-}
-
 }  // namespace
 }  // namespace tornavel

@@ -2,125 +2,109 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
+#include <map>
+#include <sstream>
 
 #include "core/ChangedSpan.h"
 #include "core/ReplyDatagram.h"
 
 namespace tornavel {
-
 namespace {
 
-using Rules = InputRules;
 using A = InputRules::Answer;
-using K = InputRules::Key;
-using F = InputRules::Focus;
-using S = InputRules::Spot;
-using Step = std::function<A(Rules&)>;
 
-Step Key(std::uint32_t time, K key = K::kOther) {
-    return [=](Rules& r) { return r.OnKeyDown({key, time}); };
-}
-Step Enter(std::uint32_t time) { return Key(time, K::kEnter); }
-Step Activate(std::uint32_t time) {
-    return [=](Rules& r) {
-        r.Activated(time);
-        return A::kPassOn;
-    };
-}
-Step Press(S spot, std::uint32_t time, bool anotherDown = false) {
-    return [=](Rules& r) { return r.OnPress(spot, time, anotherDown); };
-}
-Step Move(bool left, bool right = false, bool middle = false) {
-    return [=](Rules& r) { return r.OnMove(left, right, middle); };
-}
-Step LoseMouse() {
-    return [](Rules& r) {
-        r.OnCaptureLost();
-        return A::kPassOn;
-    };
-}
-
-// Steps from a window that appeared and became active at 0; the answer to the last.
-TEST(InputRules, TheBurstTheDeadButtonsAndTheDrag) {
-    const std::tuple<const char*, std::vector<Step>, A> rows[] = {
-        // clang-format off
-        {"a key 999 ms after the last is in the burst", {Key(500), Enter(1499)}, A::kHoldBack},
-        {"1000 ms after the last ends it", {Key(500), Enter(1500)}, A::kSend},
-        {"the activation counts as a key", {Enter(999)}, A::kHoldBack},
-        {"1000 ms after the activation", {Enter(1000)}, A::kSend},
-        {"activation again in a burst starts it anew", {Key(800), Activate(1500), Enter(2400)}, A::kHoldBack},
-        {"activation after a burst starts another", {Key(1200), Activate(1300), Enter(1400)}, A::kHoldBack},
-        {"a key stamped before the activation", {Activate(1000), Enter(990)}, A::kHoldBack},
-        {"moves the burst nothing back", {Activate(1000), Key(10), Enter(2000)}, A::kSend},
-        {"the clock wraps in a burst", {Activate(0xFFFFFF00u), Enter(0x2E7)}, A::kHoldBack},
-        {"then a second passes", {Activate(0xFFFFFF00u), Enter(0x2E8)}, A::kSend},
-        {"a press in the window ends the burst", {Press(S::kElsewhere, 300), Enter(400)}, A::kSend},
-        {"a press the buttons ignore does not", {Press(S::kSendButton, 300), Enter(400)}, A::kHoldBack},
-        {"send button 499 ms after appearing", {Press(S::kSendButton, 499)}, A::kIgnore},
-        {"close button 499 ms after", {Press(S::kCloseButton, 499)}, A::kIgnore},
-        {"send button 500 ms after", {Press(S::kSendButton, 500)}, A::kPassOn},
-        {"close button stamped before appearing", {Press(S::kCloseButton, 0xFFFFFFF0u)}, A::kIgnore},
-        {"the title label, then the left button", {Press(S::kTitleLabel, 0), Move(true)}, A::kStartDrag},
-        {"one drag for one press", {Press(S::kTitleLabel, 0), Move(true), Move(true)}, A::kPassOn},
-        {"off the title label", {Press(S::kElsewhere, 0), Move(true)}, A::kPassOn},
-        {"left and right", {Press(S::kTitleLabel, 0), Move(true, true)}, A::kPassOn},
-        {"left and middle, then the left alone",
-         {Press(S::kTitleLabel, 0), Move(true, false, true), Move(false, true), Move(true)}, A::kStartDrag},
-        {"a second button keeps the first press's place",
-         {Press(S::kTitleLabel, 0), Press(S::kElsewhere, 9, true), Move(true)}, A::kStartDrag},
-        {"even off it", {Press(S::kElsewhere, 0), Press(S::kTitleLabel, 9, true), Move(true)}, A::kPassOn},
-        {"the mouse taken away", {Press(S::kTitleLabel, 0), LoseMouse(), Move(true)}, A::kPassOn},
-        // clang-format on
-    };
-    for (const auto& [what, steps, answer] : rows) {
-        Rules rules;
-        rules.Appeared(0);
-        rules.Activated(0);
-        A last = A::kPassOn;
-        for (const Step& step : steps) last = step(rules);
-        EXPECT_EQ(last, answer) << what;
-    }
-    EXPECT_EQ(Rules().OnPress(S::kSendButton, 5000, false), A::kIgnore) << "never shown";
-}
-
-TEST(InputRules, EachKeyInABurstAndAfterIt) {
+// Plays `steps` to rules whose window appeared and became active at 0, and
+// gives the answer to the last. A step: "Enter@300", "ctrl+shift+alt+Tab@300"
+// (keys Enter, Esc, Tab, Space, F4, a), "Enter:close@300" with the focus on
+// the close button (":other" elsewhere, ":blank" on a blank reply),
+// "press:send@499" (title, close, send, other; "press2" with another button
+// down), "move:L" with the left button down (L, R, M), "lost" the mouse,
+// "active@1500", "char:27".
+A Play(const std::string& steps) {
+    using Spot = InputRules::Spot;
+    using Key = InputRules::Key;
+    using Focus = InputRules::Focus;
+    constexpr auto npos = std::string::npos;
     // clang-format off
-    const std::tuple<Rules::KeyDown, A, A> rows[] = {
-        {{K::kEnter}, A::kHoldBack, A::kSend},
-        {{K::kEnter, 0, false, false, false, F::kCloseButton}, A::kHoldBack, A::kClose},
-        {{K::kEnter, 0, false, false, false, F::kElsewhere}, A::kHoldBack, A::kSend},
-        {{K::kEnter, 0, false, false, false, F::kReplyBox, true}, A::kHoldBack, A::kHoldBack},
-        {{K::kEnter, 0, false, true}, A::kLineBreak, A::kLineBreak},
-        {{K::kEnter, 0, true}, A::kLineBreak, A::kLineBreak},
-        {{K::kEnter, 0, true, false, false, F::kCloseButton}, A::kPassOn, A::kPassOn},
-        {{K::kEscape}, A::kHoldBack, A::kPassOn},
-        {{K::kTab}, A::kHoldBack, A::kFocusNext},
-        {{K::kTab, 0, true}, A::kHoldBack, A::kFocusPrevious},
-        {{K::kTab, 0, false, true}, A::kPassOn, A::kPassOn},
-        {{K::kF4, 0, false, false, true}, A::kHoldBack, A::kClose},
-        {{K::kF4}, A::kPassOn, A::kPassOn},
-        {{K::kSpace, 0, false, false, false, F::kCloseButton}, A::kHoldBack, A::kPassOn},
-        {{K::kSpace}, A::kPassOn, A::kPassOn},
-        {{K::kOther}, A::kPassOn, A::kPassOn},
+    const std::map<std::string, Spot> spots{{"title", Spot::kTitleLabel},
+        {"close", Spot::kCloseButton}, {"send", Spot::kSendButton}, {"other", Spot::kElsewhere}};
+    const std::map<std::string, Key> keys{{"Enter", Key::kEnter}, {"Esc", Key::kEscape},
+        {"Tab", Key::kTab}, {"Space", Key::kSpace}, {"F4", Key::kF4}, {"a", Key::kOther}};
+    InputRules rules;
+    rules.Appeared(0);
+    rules.Activated(0);
+    A last = A::kPassOn;
+    std::istringstream words(steps);
+    for (std::string word; words >> word;) {  // [mods+]name[:arg][@time]
+        const std::size_t at = word.find('@'), colon = word.find(':');
+        const auto time = static_cast<std::uint32_t>(
+            at == npos ? 0 : std::stoul(word.substr(at + 1), nullptr, 0));
+        const std::string arg = colon == npos ? "" : word.substr(colon + 1, at - colon - 1);
+        const std::string head = word.substr(0, std::min(colon, at));
+        const std::string name = head.substr(head.rfind('+') + 1);
+        const auto has = [&](const char* c) {
+            return (name == "move" ? arg : head).find(c) != npos;
+        };
+        if (name == "active") rules.Activated(time);
+        else if (name == "lost") rules.OnCaptureLost();
+        else if (name == "char")
+            last = rules.OnCharacter(static_cast<wchar_t>(std::stoi(arg)));
+        else if (name == "move") last = rules.OnMove(has("L"), has("R"), has("M"));
+        else if (name.rfind("press", 0) == 0)
+            last = rules.OnPress(spots.at(arg), time, name == "press2");
+        else
+            last = rules.OnKeyDown({keys.at(name), time, has("shift+"), has("ctrl+"), has("alt+"),
+                arg == "close" ? Focus::kCloseButton
+                    : arg == "other" ? Focus::kElsewhere : Focus::kReplyBox,
+                arg == "blank"});
+    }
+    // clang-format on
+    return last;
+}
+
+TEST(InputRules, TheBurstTheKeysTheDeadButtonsAndTheDrag) {
+    // clang-format off
+    const std::pair<const char*, A> rows[] = {
+        // A key 999 ms after the last is in the burst, 1000 ms after is not;
+        // the activation counts as a key, and comes again in a burst.
+        {"a@500 Enter@1499", A::kHoldBack}, {"a@500 Enter@1500", A::kSend},
+        {"Enter@999", A::kHoldBack}, {"Enter@1000", A::kSend},
+        {"a@800 active@1500 Enter@2400", A::kHoldBack},
+        {"a@1200 active@1300 Enter@1400", A::kHoldBack},
+        // Stamped before the activation, or across the clock's wrap.
+        {"active@1000 Enter@990", A::kHoldBack}, {"active@1000 a@10 Enter@2000", A::kSend},
+        {"active@0xFFFFFF00 Enter@0x2E7", A::kHoldBack},
+        {"active@0xFFFFFF00 Enter@0x2E8", A::kSend},
+        // Each key in a burst, and after it.
+        {"Enter:close@300", A::kHoldBack}, {"Enter:close@1400", A::kClose},
+        {"Enter:other@1400", A::kSend}, {"Enter:blank@1400", A::kHoldBack},
+        {"ctrl+Enter@300", A::kLineBreak}, {"shift+Enter@1400", A::kLineBreak},
+        {"shift+Enter:close@300", A::kPassOn}, {"ctrl+Enter:close@1400", A::kPassOn},
+        {"Esc@300", A::kHoldBack}, {"Esc@1400", A::kPassOn},
+        {"a@300 char:27", A::kHoldBack}, {"a@1400 char:27", A::kEndAtOnce},
+        {"char:97", A::kPassOn}, {"Tab@300", A::kHoldBack}, {"Tab@1400", A::kFocusNext},
+        {"shift+Tab@1400", A::kFocusPrevious}, {"ctrl+Tab@300", A::kPassOn},
+        {"alt+F4@300", A::kHoldBack}, {"alt+F4@1400", A::kClose}, {"F4@1400", A::kPassOn},
+        {"Space:close@300", A::kHoldBack}, {"Space:close@1400", A::kPassOn},
+        {"Space@300", A::kPassOn}, {"a@300", A::kPassOn},
+        // A press in the window ends the burst; one the buttons ignore does not.
+        {"press:other@300 Enter@400", A::kSend}, {"press:send@300 Enter@400", A::kHoldBack},
+        {"press:send@499", A::kIgnore}, {"press:close@499", A::kIgnore},
+        {"press:send@500", A::kPassOn}, {"press:close@0xFFFFFFF0", A::kIgnore},
+        // Only a press on the title label, then the left button alone, drags.
+        {"press:title@0 move:L", A::kStartDrag}, {"press:title@0 move:L move:L", A::kPassOn},
+        {"press:other@0 move:L", A::kPassOn}, {"press:title@0 move:LR", A::kPassOn},
+        {"press:title@0 move:LM move:R move:L", A::kStartDrag},
+        {"press:title@0 press2:other@9 move:L", A::kStartDrag},
+        {"press:other@0 press2:title@9 move:L", A::kPassOn},
+        {"press:title@0 lost move:L", A::kPassOn},
     };
     // clang-format on
-    for (std::size_t row = 0; row < std::size(rows); ++row) {
-        auto [key, inBurst, after] = rows[row];
-        Rules rules;
-        rules.Activated(0);
-        key.timeMs = 300;
-        EXPECT_EQ(rules.OnKeyDown(key), inBurst) << "row " << row;
-        key.timeMs = 1400;
-        EXPECT_EQ(rules.OnKeyDown(key), after) << "row " << row;
-    }
-    // Esc's character (Ctrl+[ types one too) ends the program after a burst only.
-    Rules rules;
-    rules.Activated(0);
-    EXPECT_EQ(rules.OnCharacter(27), A::kHoldBack);
-    EXPECT_EQ(rules.OnCharacter(L'a'), A::kPassOn);
-    rules.OnKeyDown({K::kOther, 1100});
-    EXPECT_EQ(rules.OnCharacter(27), A::kEndAtOnce);
+    for (const auto& [steps, answer] : rows)
+        EXPECT_EQ(static_cast<int>(Play(steps)), static_cast<int>(answer)) << steps;
+    EXPECT_EQ(InputRules().OnPress(InputRules::Spot::kSendButton, 5000, false), A::kIgnore)
+        << "never shown";
 }
 
 TEST(InputRules, TheSendButtonSendsAnythingButBlanks) {
@@ -128,7 +112,7 @@ TEST(InputRules, TheSendButtonSendsAnythingButBlanks) {
                                                  {L"\r\n\r\n", A::kSend}, {L"\t", A::kSend},
                                                  {L" \u00A0 ", A::kSend}, {L"  Voy ", A::kSend}};
     for (const auto& [reply, answer] : rows) {
-        EXPECT_EQ(Rules::OnSendClicked(reply), answer) << testing::PrintToString(reply);
+        EXPECT_EQ(InputRules::OnSendClicked(reply), answer) << testing::PrintToString(reply);
         EXPECT_EQ(IsBlankReply(reply), answer == A::kEndAtOnce);
     }
 }

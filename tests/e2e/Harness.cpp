@@ -75,32 +75,6 @@ Picture Screenshot() {
     return shot;
 }
 
-bool RunUntilMapped(const std::string& name, const std::function<void()>& start,
-                std::chrono::milliseconds timeout) {
-    DisplayPtr display = OpenDisplay();
-    // Without a window manager every top-level window is a child of the root.
-    XSelectInput(display.get(), DefaultRootWindow(display.get()), SubstructureNotifyMask);
-    XSync(display.get(), False);
-    start();
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (std::chrono::steady_clock::now() < end) {
-        if (XPending(display.get()) == 0) {
-            pollfd ready{ConnectionNumber(display.get()), POLLIN, 0};
-            poll(&ready, 1, 50);
-            continue;
-        }
-        XEvent event{};
-        XNextEvent(display.get(), &event);
-        char* found = nullptr;
-        if (event.type != MapNotify || !XFetchName(display.get(), event.xmap.window, &found))
-            continue;
-        const bool named = found != nullptr && name == found;
-        XFree(found);
-        if (named) return true;
-    }
-    return false;
-}
-
 Picture CurrentCursor() {
     DisplayPtr display = OpenDisplay();
     XFixesCursorImage* image = XFixesGetCursorImage(display.get());

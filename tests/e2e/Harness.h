@@ -20,7 +20,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <random>
@@ -154,11 +153,6 @@ struct Picture {
     std::uint32_t Rgb(int x, int y) const { return At(x, y) & 0xFFFFFF; }
 };
 Picture Screenshot();
-// Runs `start`, then waits (at most `timeout`) until a window named `name`
-// is mapped on the display; true when it was. Quicker than the probe: it
-// hears the display, so it returns within milliseconds of the window showing.
-bool RunUntilMapped(const std::string& name, const std::function<void()>& start,
-                std::chrono::milliseconds timeout);
 // The pointer's picture now shown.
 Picture CurrentCursor();
 

@@ -4,7 +4,10 @@
 #include <map>
 #include <regex>
 
+#include <functional>
+
 #include "Harness.h"
+#include "MappedWindowWatch.h"
 
 namespace e2e {
 namespace {
@@ -32,8 +35,9 @@ struct PopUp {
         if (fields.size() == 7) line.resize(7);
         handoff = HandoffLine(line);
         app.WriteHandoff(handoff);
-        if (!RunUntilMapped(
-                "Tornavel - Mensaje", [&] { program = app.Start(); }, 20s))
+        MappedWindowWatch watch;
+        program = app.Start();
+        if (!watch.WaitFor("Tornavel - Mensaje", std::chrono::steady_clock::now() + 20s))
             throw std::runtime_error("the pop-up did not show");
         if (atOnce) atOnce();
         buttonsAwake = std::chrono::steady_clock::now() + 600ms;
@@ -113,7 +117,7 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
         {{{"wait", "1100"}, {"type", "Voy"}, {"key", "Escape"}}, std::nullopt},
         {{{"wait", "1100"}, {"type", "Voy"}, {"key", "alt+F4"}}, std::nullopt},
         {{{"type", "Voy"}, {"click", "close"}}, std::nullopt},
-        {{{"wait", "1100"}, {"key", "Tab"}, {"key", "space"}}, std::nullopt},  // on the close button
+        {{{"wait", "1100"}, {"key", "Tab"}, {"key", "space"}}, std::nullopt},  // the close button
         {{{"type", "   "}, {"click", "send"}}, std::nullopt},
         {{{"wait", "1100"}, {"type", "  "}, {"key", "Return"}}, std::nullopt, false}};
     // clang-format on
