@@ -48,7 +48,7 @@ TEST(TextToInteger, ReadsDecimalsAndRaises13ForNoNumberAnd6OutsideTheRange) {
         {L"abc", kTypeMismatch}, {L"50a1", kTypeMismatch}, {L"1 2", kTypeMismatch},
         {L"1,000", kTypeMismatch}, {L"0x10", kTypeMismatch}, {L"\u0661", kTypeMismatch},
         {std::wstring_view(L"7.5", 1), Value(7)}, {std::wstring_view(L"2.59", 3), Value(2)},
-        {std::wstring_view(L"12", 1), Value(1)}, {std::wstring_view(L" 5" + 1, 0), kTypeMismatch}};
+        {std::wstring_view(L"12", 1), Value(1)}, {std::wstring_view(L" 5").substr(1, 0), kTypeMismatch}};
     // clang-format on
     for (const auto& [text, outcome] : cases)
         EXPECT_EQ(Convert(text), outcome) << ::testing::PrintToString(std::wstring(text));
