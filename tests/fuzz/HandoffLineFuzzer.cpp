@@ -1,0 +1,116 @@
+// libFuzzer target: one hand-off line, and a reply cut from the same input,
+// down the road the core gives them: the fields split and read as the window
+// reads them, the message expanded and clipped, the message box's name, the
+// ports through text-to-integer, both reply datagrams, the changed span of a
+// reply as the code page returns it, the line a failed start writes. Each
+// step checks what it promises; a broken promise aborts, and libFuzzer keeps
+// the input. It writes nothing itself.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "core/ChangedSpan.h"
+#include "core/FieldRecord.h"
+#include "core/MessageText.h"
+#include "core/ReplyDatagram.h"
+#include "core/RuntimeError.h"
+#include "core/StartFailureText.h"
+#include "core/SystemTexts.h"
+#include "core/TextToInteger.h"
+
+namespace {
+
+using namespace tornavel;
+
+void Check(bool promise) {
+    if (!promise) std::abort();
+}
+
+// The first byte says how the rest becomes text: as single bytes (code page
+// 1252's way of reading a line, with "¶" as 0xB6), or as UTF-16 units (the
+// way a marked file reads, lone surrogates included).
+std::wstring Decode(const std::uint8_t* data, std::size_t size) {
+    std::wstring text;
+    if (size == 0) return text;
+    if ((data[0] & 1) == 0) {
+        for (std::size_t i = 1; i < size; ++i) text += static_cast<wchar_t>(data[i]);
+    } else {
+        for (std::size_t i = 1; i + 1 < size; i += 2)
+            text += static_cast<wchar_t>(data[i] | (data[i + 1] << 8));
+    }
+    return text;
+}
+
+// `text` with what code page 1252 lacks made "?", as the reply box shows it.
+std::wstring AsTheCodePageHasIt(std::wstring text) {
+    for (wchar_t& c : text)
+        if (c > 0xFF) c = L'?';
+    return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::wstring line = Decode(data, size);
+    const FieldRecord record(SplitFields(line));
+    const std::wstring& reply = record.Field(record.Count() - 1);
+
+    // The fields the window reads: the sender and the message.
+    std::wstring sender, message;
+    try {
+        sender = record.Field(1);
+        message = record.Field(6);
+    } catch (const RuntimeError& e) {
+        Check(e.Number() == kErrSubscriptOutOfRange && record.Count() < 7);
+    }
+    const std::wstring expanded = ExpandEnterTokens(message);
+    Check(expanded.find(L"{ENTER}") == std::wstring::npos);
+    Check(ClipForDisplay(expanded).size() <= kMostShownMessageChars + 1);
+    const std::wstring name = MessageBoxName(sender);
+    Check(name.rfind(texts::kMessageBoxNamePrefix, 0) == 0);
+    Check(name.size() <= std::wstring_view(texts::kMessageBoxNamePrefix).size() +
+                             kMostNamedSenderChars + 1);
+
+    // The ports, as the sender reads them.
+    for (const std::size_t port : {3u, 9u}) {
+        if (port >= record.Count()) continue;
+        try {
+            (void)TextToInteger(record.Field(port));
+        } catch (const RuntimeError& e) {
+            Check(e.Number() == kErrTypeMismatch || e.Number() == kErrOverflow);
+        }
+    }
+
+    // Both datagrams: eight pieces and the reply's own separators.
+    const std::wstring trimmed = TrimBlanks(reply);
+    Check(IsBlankReply(reply) == trimmed.empty());
+    try {
+        const std::wstring stamp = TimeStamp({static_cast<int>(size % 24), 5, 9});
+        const std::int32_t id = MakeReplyId({23, 59, 59}, RandomPart(0.5f));
+        for (const wchar_t* token : {texts::kFirstReplyToken, texts::kSecondReplyToken}) {
+            const std::wstring datagram = ComposeReplyDatagram(token, record, id, trimmed, stamp);
+            Check(datagram.rfind(token, 0) == 0);
+            const auto separators = [](std::wstring_view text) {
+                return std::count(text.begin(), text.end(), kFieldSeparator);
+            };
+            Check(separators(datagram) == 7 + separators(trimmed));
+        }
+    } catch (const RuntimeError& e) {
+        Check(e.Number() == kErrSubscriptOutOfRange && record.Count() < 10);
+    }
+
+    // The reply box's changed span turns the typed text into what it shows.
+    const std::wstring shown = AsTheCodePageHasIt(reply);
+    const ChangedSpan span = FindChangedSpan(reply, shown);
+    std::wstring replaced = reply;
+    replaced.replace(span.start, span.beforeLength, shown, span.start, span.afterLength);
+    Check(replaced == shown);
+
+    // The line a failed start writes: one line, whatever the hand-off line holds.
+    const std::wstring report = ComposeStartFailureLine(
+        L"C:\\Tornavel\\open.zelbarqin", L"too few fields, in " + DescribeFirstLine(line),
+        [](wchar_t c) { return c < 0x80; });
+    for (const wchar_t c : report) Check(c >= 0x20 && c < 0x7F);
+    return 0;
+}
