@@ -1,10 +1,11 @@
 // probe.exe: finds a top-level window by its caption and prints its state as
 // JSON on one line. Runs under Wine beside the program it looks at.
 //
-//   probe.exe [--title TEXT] [--class NAME] [--wait MS] [--dpi N] [--paste N]
+//   probe.exe [--title TEXT] [--class NAME] [--nth N] [--wait MS] [--dpi N] [--paste N]
 //
 // --title  the caption to look for (default "Tornavel - Mensaje")
 // --class  the window class to look for (say "#32770" for a message box)
+// --nth    the Nth such window, from 0, the top of the z-order first
 // --wait   keep looking this long before answering {"found":false}
 // --dpi    first send the window WM_DPICHANGED for N dpi, as the system does
 //          when it moves to a monitor of another scale
@@ -156,6 +157,7 @@ int wmain(int argc, wchar_t** argv) {
     DWORD waitMs = 0;
     int dpi = -1;  // none sent
     std::size_t paste = 0;
+    int nth = 0;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring option = argv[i];
         if (option == L"--title") title = argv[i + 1];
@@ -163,12 +165,16 @@ int wmain(int argc, wchar_t** argv) {
         if (option == L"--wait") waitMs = static_cast<DWORD>(_wtoi(argv[i + 1]));
         if (option == L"--dpi") dpi = _wtoi(argv[i + 1]);
         if (option == L"--paste") paste = static_cast<std::size_t>(_wtoi(argv[i + 1]));
+        if (option == L"--nth") nth = _wtoi(argv[i + 1]);
     }
 
     const DWORD start = ::GetTickCount();
     HWND hwnd = nullptr;
     for (;;) {
-        hwnd = ::FindWindowW(className.empty() ? nullptr : className.c_str(), title.c_str());
+        hwnd = nullptr;
+        for (int i = 0; i <= nth; ++i)
+            hwnd = ::FindWindowExW(nullptr, hwnd, className.empty() ? nullptr : className.c_str(),
+                                   title.c_str());
         if (hwnd != nullptr && ::IsWindowVisible(hwnd)) break;
         if (::GetTickCount() - start >= waitMs) break;
         ::Sleep(100);

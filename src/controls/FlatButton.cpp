@@ -7,8 +7,7 @@
 namespace tornavel {
 
 bool FlatButton::Create(HWND parent, const std::wstring& name, bool paintName, bool tabStop,
-                        const Colours& colours, PicturePainter picture) {
-    colours_ = colours;
+                        PicturePainter picture) {
     paintName_ = paintName;
     picture_ = std::move(picture);
     DWORD style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
@@ -21,6 +20,11 @@ bool FlatButton::Create(HWND parent, const std::wstring& name, bool paintName, b
                          return HandleMessage(message, wParam, lParam);
                      });
     return true;
+}
+
+void FlatButton::SetColours(const Colours& colours) {
+    colours_ = colours;
+    ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
 void FlatButton::SetFont(UniqueFont font) {

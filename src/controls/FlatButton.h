@@ -35,7 +35,8 @@ class FlatButton {
     // only with `paintName`. The button must not move in memory after this.
     // False when the window cannot be made.
     bool Create(HWND parent, const std::wstring& name, bool paintName, bool tabStop,
-                const Colours& colours, PicturePainter picture = {});
+                PicturePainter picture = {});
+    void SetColours(const Colours& colours);
     HWND Handle() const noexcept { return hwnd_; }
 
     // The caption's font, the button's own from now on.
@@ -55,7 +56,7 @@ class FlatButton {
 
     HWND hwnd_ = nullptr;
     ControlSubclass subclass_;
-    Colours colours_{};
+    Colours colours_{0, 0, 0, 0};
     UniqueFont font_;
     bool paintName_ = true;
     PicturePainter picture_;

@@ -30,17 +30,8 @@ inline constexpr int kWindowWidthTwips = 7380;
 inline constexpr int kWindowHeightTwips = 4215;
 inline constexpr int kTwipsPerInch = 1440;
 
-inline constexpr COLORREF kWindowBack = RGB(249, 249, 249);
-inline constexpr COLORREF kWindowFore = RGB(53, 53, 53);
-inline constexpr COLORREF kReplyBack = RGB(255, 255, 255);
-inline constexpr COLORREF kFrameLine = RGB(224, 224, 224);
-inline constexpr COLORREF kTitleBarFill = RGB(79, 79, 79);
-inline constexpr COLORREF kTitleBarHatch = RGB(85, 85, 85);
-inline constexpr COLORREF kTitleText = RGB(255, 255, 255);
-inline constexpr COLORREF kCloseBack = RGB(85, 85, 85);
-inline constexpr COLORREF kCloseHoverBack = RGB(217, 0, 0);
-inline constexpr COLORREF kSendBack = RGB(0, 128, 204);
-inline constexpr COLORREF kButtonText = RGB(255, 255, 255);
+// The colours are the palette's (core/Palette.h): the layout's own, or a
+// high-contrast theme's.
 
 struct FontDesign {
     const wchar_t* family;

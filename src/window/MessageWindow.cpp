@@ -11,6 +11,8 @@
 #include "util/WindowIcons.h"
 #include "util/WindowText.h"
 #include "window/InputEvents.h"
+#include "window/Placement.h"
+#include "window/SystemPalette.h"
 #include "window/WindowlessPainting.h"
 
 namespace tornavel {
@@ -25,12 +27,6 @@ RuntimeError CreationFailure() {
                         texts::kApplicationName);
 }
 
-int ScreenDpi() {
-    const WindowDc screen(nullptr);
-    const int dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    return dpi > 0 ? dpi : 96;
-}
-
 void Place(HWND control, const RECT& r) {
     ::SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
@@ -41,8 +37,7 @@ void Place(HWND control, const RECT& r) {
 MessageWindow::MessageWindow() {
     if (!RegisterOwnedWindowClass<MessageWindow>(kClassName)) throw CreationFailure();
     dpi_ = ScreenDpi();
-    const RECT at = layout::WindowRectCentredIn(
-        {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}, dpi_);
+    const RECT at = NewPopUpRect(kClassName, dpi_);
     // A popup without border or caption: its outer size is its client size.
     ::CreateWindowExW(WS_EX_APPWINDOW, kClassName, texts::kWindowCaption,
                       WS_POPUP | WS_CLIPCHILDREN, at.left, at.top, at.right - at.left,
@@ -77,14 +72,12 @@ RECT MessageWindow::Pixels(const layout::TwipsRect& rect) const {
 UniqueFont MessageWindow::MakeFont(const layout::FontDesign& design) const {
     return UniqueFont(::CreateFontW(-::MulDiv(design.centiPoints, dpi_, 7200), 0, 0, 0,
                                     design.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                     DEFAULT_PITCH | FF_DONTCARE, design.family));
 }
 
 void MessageWindow::CreateControls() {
     using namespace layout;
-    windowBack_.Reset(::CreateSolidBrush(kWindowBack));
-    replyBack_.Reset(::CreateSolidBrush(kReplyBack));
 
     // The message: read-only, selectable, not a tab stop, named for screen readers.
     messageBox_ = ::CreateWindowExW(
@@ -100,13 +93,12 @@ void MessageWindow::CreateControls() {
 
     // The close button shows its cross, and says its name.
     const bool made = closeButton_.Create(hwnd_, texts::kCloseButtonName, false, true,
-                                          {kCloseBack, kCloseHoverBack, kButtonText, kButtonText},
                                           [this](HDC dc, const RECT& rect, COLORREF colour) {
                                               PaintCloseGlyph(dc, rect, colour, dpi_);
                                           }) &&
-                      sendButton_.Create(hwnd_, texts::kSendCaption, true, false,
-                                         {kSendBack, kSendBack, kButtonText, kButtonText});
+                      sendButton_.Create(hwnd_, texts::kSendCaption, true, false);
     if (!made) throw CreationFailure();
+    UsePalette(CurrentPalette());
     ApplyDpi(dpi_);
     lastFocus_ = replyBox_.Handle();
 }
@@ -246,15 +238,15 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 1;
         case WM_PAINT: {
             BufferedPaint paint(hwnd_);
-            Paint(paint.Dc(), paint.Client());
+            PaintWindowFace(paint.Dc(), paint.Client(), palette_, title_, titleFont_.Get(), dpi_);
             return 0;
         }
         case WM_CTLCOLORSTATIC:  // the read-only message box
         case WM_CTLCOLOREDIT: {
             const bool reply = reinterpret_cast<HWND>(lParam) == replyBox_.Handle();
             HDC dc = reinterpret_cast<HDC>(wParam);
-            ::SetTextColor(dc, layout::kWindowFore);
-            ::SetBkColor(dc, reply ? layout::kReplyBack : layout::kWindowBack);
+            ::SetTextColor(dc, palette_.windowText);
+            ::SetBkColor(dc, reply ? palette_.replyBack : palette_.windowBack);
             return reinterpret_cast<LRESULT>(reply ? replyBack_.Get() : windowBack_.Get());
         }
         case WM_DRAWITEM: {
@@ -290,6 +282,10 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_CAPTURECHANGED:
             rules_.OnCaptureLost();
+            return 0;
+        case WM_SYSCOLORCHANGE:  // a high-contrast theme switched on or off
+        case WM_SETTINGCHANGE:
+            UsePalette(CurrentPalette());
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
@@ -335,14 +331,16 @@ void MessageWindow::OnMouseButton(UINT message) {
     if (!anyDown && ::GetCapture() == hwnd_) ::ReleaseCapture();
 }
 
-void MessageWindow::Paint(HDC dc, const RECT& client) const {
-    using namespace layout;
-    // Back to front: the frame round (and filling) the whole window, title
-    // bar, title, reply border.
-    PaintShape(dc, client, {kWindowBack, kFrameLine, std::nullopt});
-    PaintShape(dc, Pixels(kTitleBar), {kTitleBarFill, kTitleBarFill, kTitleBarHatch});
-    PaintLabel(dc, Pixels(kTitleLabel), title_, titleFont_.Get(), kTitleText);
-    PaintShape(dc, Pixels(kReplyBorder), {kReplyBack, kFrameLine, std::nullopt});
+void MessageWindow::UsePalette(const Palette& palette) {
+    palette_ = palette;
+    // The boxes take a brush at each paint: the old one is in use by none.
+    windowBack_.Reset(::CreateSolidBrush(palette.windowBack));
+    replyBack_.Reset(::CreateSolidBrush(palette.replyBack));
+    closeButton_.SetColours(
+        {palette.closeBack, palette.closeHoverBack, palette.closeText, palette.closeHoverText});
+    sendButton_.SetColours(
+        {palette.sendBack, palette.sendHoverBack, palette.sendText, palette.sendHoverText});
+    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 }  // namespace tornavel

@@ -6,6 +6,7 @@
 
 #include "controls/FlatButton.h"
 #include "core/InputRules.h"
+#include "core/Palette.h"
 #include "core/SystemTexts.h"
 #include "util/ControlSubclass.h"
 #include "util/UniqueHandle.h"
@@ -55,6 +56,10 @@ class MessageWindow : public OwnedWindowHandle {
     // Shows the window, modeless, with the caret in the reply box.
     void Show();
 
+    // Draws the window in `palette` from now on (Windows' theme is followed
+    // by itself: a switch of high contrast repaints it in the new colours).
+    void UsePalette(const Palette& palette);
+
     // Input preview: the window sees keys and mouse presses meant for any of
     // its controls before the control does. True when the message was consumed.
     bool PreTranslate(const MSG& msg) noexcept;
@@ -82,7 +87,6 @@ class MessageWindow : public OwnedWindowHandle {
     void OnDpiChanged(int dpi, const RECT* suggested);
     RECT Pixels(const layout::TwipsRect& rect) const;
     UniqueFont MakeFont(const layout::FontDesign& design) const;
-    void Paint(HDC dc, const RECT& client) const;
     void MoveFocus(bool backwards);
     void OnMouseButton(UINT message);
 
@@ -92,7 +96,8 @@ class MessageWindow : public OwnedWindowHandle {
     InputRules rules_;
     std::optional<Request> request_;
     bool requested_ = false;
-    bool loaded_ = false;  // Load() has given the buttons their pointer
+    bool loaded_ = false;
+    Palette palette_{};  // Load() has given the buttons their pointer
     std::wstring messageBoxName_{texts::kMessageBoxNamePrefix};
 
     UniqueFont messageFont_;

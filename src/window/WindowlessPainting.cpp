@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "util/UniqueHandle.h"
+#include "window/Layout.h"
 
 namespace tornavel {
 
@@ -17,6 +18,17 @@ void PaintShape(HDC dc, const RECT& rect, const ShapeLook& look) {
     }
     UniqueBrush line(::CreateSolidBrush(look.line));
     ::FrameRect(dc, &rect, line.Get());
+}
+
+void PaintWindowFace(HDC dc, const RECT& client, const Palette& palette, const std::wstring& title,
+                     HFONT titleFont, int dpi) {
+    using namespace layout;
+    PaintShape(dc, client, {palette.windowBack, palette.frameLine, std::nullopt});
+    PaintShape(dc, ToPixels(kTitleBar, dpi),
+               {palette.titleBarFill, palette.titleBarFill, palette.titleBarHatch});
+    PaintLabel(dc, ToPixels(kTitleLabel, dpi), title, titleFont, palette.titleText);
+    PaintShape(dc, ToPixels(kReplyBorder, dpi),
+               {palette.replyBack, palette.frameLine, std::nullopt});
 }
 
 void PaintLabel(HDC dc, const RECT& rect, const std::wstring& text, HFONT font, COLORREF colour) {

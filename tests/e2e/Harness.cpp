@@ -47,8 +47,9 @@ std::vector<std::string> AppFolder::DebugLines() const {
 }
 
 nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title,
-                     const std::string& className, int dpi) {
-    Args args{"--wait", std::to_string(wait.count()), "--title", title};
+                     const std::string& className, int dpi, int nth) {
+    Args args{"--wait", std::to_string(wait.count()), "--title", title,
+              "--nth",  std::to_string(nth)};
     if (!className.empty()) args.insert(args.end(), {"--class", className});
     if (dpi >= 0) args.insert(args.end(), {"--dpi", std::to_string(dpi)});
     const fs::path out =

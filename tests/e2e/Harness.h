@@ -133,10 +133,11 @@ class AppFolder {
 
 // The probe's JSON for the pop-up (or for a window of `className` titled
 // `title`), waiting up to `wait` for it to show; {"found":false} otherwise.
-// With `dpi`, the window is first told it moved to a monitor of that dpi.
+// With `dpi`, the window is first told it moved to a monitor of that dpi;
+// `nth` is the Nth such window, the top one first.
 nlohmann::json Probe(std::chrono::milliseconds wait,
                      const std::string& title = "Tornavel - Mensaje",
-                     const std::string& className = "", int dpi = -1);
+                     const std::string& className = "", int dpi = -1, int nth = 0);
 
 // The pop-up's JSON; throws, failing the test, when it does not show within 20 s.
 inline nlohmann::json WaitForWindow() {

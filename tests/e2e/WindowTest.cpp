@@ -129,5 +129,40 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
     EXPECT_EQ(Probe(2s, "Tornavel - Mensaje", "", 0)["rect"], back["rect"]);
 }
 
+// A second message while the first is unanswered (the hand-off file
+// rewritten, the program started again): it opens one title-bar height lower
+// and to the right, on top, with its own message; its reply goes to its own
+// peer only, and the first stays as it was.
+TEST(ShownWindow, ASecondMessageOpensOneTitleBarLowerAndIsAnsweredOnItsOwn) {
+    AppFolder app;
+    UdpReceiver firstPeer, secondPeer;
+    const auto line = [](const char* message, const UdpReceiver& peer) {
+        const std::string port = std::to_string(peer.Port());
+        return HandoffLine({"0", "Ana", "127.0.0.1", port, "7", "5", message, "x", "127.0.0.1", port});
+    };
+    app.WriteHandoff(line("Primero", firstPeer));
+    const std::unique_ptr<Process> first = app.Start();
+    const nlohmann::json one = WaitForWindow();
+    app.WriteHandoff(line("Segundo", secondPeer));
+    const std::unique_ptr<Process> second = app.Start();
+    EXPECT_TRUE(Probe(20s, "Tornavel - Mensaje", "", -1, 1).value("found", false));
+    const nlohmann::json top = Probe(2s);
+    EXPECT_EQ(top["rect"][0].get<int>(), one["rect"][0].get<int>() + 40);
+    EXPECT_EQ(top["rect"][1].get<int>(), one["rect"][1].get<int>() + 40);
+    EXPECT_EQ(top["children"][0]["text"], "Segundo");
+
+    std::this_thread::sleep_for(1100ms);
+    Xdotool({"type", "Voy"});
+    Xdotool({"key", "Return"});
+    EXPECT_EQ(second->WaitExit(15s), std::optional<int>(0));
+    EXPECT_TRUE(secondPeer.Receive(10s).has_value()) << "the top one's reply";
+    EXPECT_FALSE(firstPeer.Receive(500ms).has_value()) << "nothing to the first one's peer";
+    EXPECT_FALSE(first->WaitExit(0ms)) << "the first one stays";
+    const nlohmann::json left = Probe(2s);
+    EXPECT_EQ(left["rect"], one["rect"]);
+    EXPECT_EQ(left["children"][0]["text"], "Primero");
+    EXPECT_EQ(left["children"][1]["text"], "");
+}
+
 }  // namespace
 }  // namespace e2e

@@ -1,0 +1,35 @@
+#include "core/Cascade.h"
+
+#include <algorithm>
+
+namespace tornavel {
+namespace {
+
+ScreenBox Moved(const ScreenBox& box, int by) {
+    return {box.left + by, box.top + by, box.right + by, box.bottom + by};
+}
+
+bool Inside(const ScreenBox& box, const ScreenBox& area) {
+    return box.left >= area.left && box.top >= area.top && box.right <= area.right &&
+           box.bottom <= area.bottom;
+}
+
+}  // namespace
+
+ScreenBox CascadeSpot(const ScreenBox& first, const std::vector<ScreenBox>& taken,
+                      const ScreenBox& workArea, int step) {
+    ScreenBox start = first;
+    if (!Inside(first, workArea)) {
+        const int width = first.right - first.left;
+        const int height = first.bottom - first.top;
+        start = {workArea.left, workArea.top, workArea.left + width, workArea.top + height};
+    }
+    const auto free = [&](const ScreenBox& box) {
+        return std::find(taken.begin(), taken.end(), box) == taken.end();
+    };
+    for (ScreenBox spot = start; step > 0 && Inside(spot, workArea); spot = Moved(spot, step))
+        if (free(spot)) return spot;
+    return start;
+}
+
+}  // namespace tornavel

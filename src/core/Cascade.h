@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+namespace tornavel {
+
+// A rectangle in screen pixels, right and bottom outside it.
+struct ScreenBox {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const ScreenBox&) const = default;
+};
+
+// Where a new pop-up opens, as Windows cascades windows: at `first` (centred,
+// as the first one opens), or, while one of `taken` lies exactly there, one
+// `step` lower and to the right, then further. A step that would leave
+// `workArea` starts again from `first`; when no spot is free, `first`. A
+// pop-up larger than the work area opens at its top-left corner, so that its
+// title bar can be reached.
+ScreenBox CascadeSpot(const ScreenBox& first, const std::vector<ScreenBox>& taken,
+                      const ScreenBox& workArea, int step);
+
+}  // namespace tornavel

@@ -1,0 +1,40 @@
+#include "window/Placement.h"
+
+#include <vector>
+
+#include "core/Cascade.h"
+#include "util/UniqueHandle.h"
+#include "window/Layout.h"
+
+namespace tornavel {
+namespace {
+
+ScreenBox BoxOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+int ScreenDpi() {
+    const WindowDc screen(nullptr);
+    const int dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
+    return dpi > 0 ? dpi : 96;
+}
+
+RECT NewPopUpRect(const wchar_t* className, int dpi) {
+    const RECT centred = layout::WindowRectCentredIn(
+        {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}, dpi);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    ::GetMonitorInfoW(::MonitorFromRect(&centred, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    // One being closed is hidden first: only those a person sees count.
+    std::vector<ScreenBox> taken;
+    for (HWND other = nullptr;
+         (other = ::FindWindowExW(nullptr, other, className, nullptr)) != nullptr;) {
+        RECT r{};
+        if (::IsWindowVisible(other) && ::GetWindowRect(other, &r)) taken.push_back(BoxOf(r));
+    }
+    const ScreenBox spot = CascadeSpot(BoxOf(centred), taken, BoxOf(monitor.rcWork),
+                                       layout::ToPixels(layout::kTitleBar.height, dpi));
+    return {spot.left, spot.top, spot.right, spot.bottom};
+}
+
+}  // namespace tornavel
