@@ -3,20 +3,15 @@
 // resident memory by then. Linux side of scripts/bench:
 //   startup-timer NAME PROGRAM [ARG ...]
 // prints "visible_ms=N peak_kib=N", or fails after 30 s.
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
-#include "MappedWindowWatch.h"
-
-extern char** environ;
+#include "ChildProcess.h"
+#include "XDisplay.h"
 
 namespace {
 
@@ -36,17 +31,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: startup-timer NAME PROGRAM [ARG ...]\n");
         return 2;
     }
-    MappedWindowWatch watch;
+    tools::MappedWindowWatch watch;
     const auto start = std::chrono::steady_clock::now();
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, argv[2], nullptr, nullptr, argv + 2, environ) != 0) return 2;
+    const tools::ChildProcess program(std::vector<std::string>(argv + 2, argv + argc));
     const bool shown = watch.WaitFor(argv[1], start + std::chrono::seconds(30));
     const auto visible = std::chrono::steady_clock::now();
     // Let the first paint land before reading the peak.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    const long peak = PeakKib(pid);
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
+    const long peak = PeakKib(program.Pid());
     if (!shown) {
         std::fprintf(stderr, "startup-timer: no window named %s\n", argv[1]);
         return 1;

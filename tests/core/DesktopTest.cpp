@@ -7,39 +7,19 @@ namespace tornavel {
 namespace {
 
 TEST(Palette, TheLayoutsColoursOrTheThemesWhileHighContrastIsOn) {
+    // The system's: window, window text, button face and text, highlight and
+    // its text, active caption and its text, window frame.
     const SystemColours system{1, 2, 3, 4, 5, 6, 7, 8, 9};
-    const Palette theirs{.windowBack = 1,
-                         .windowText = 2,
-                         .replyBack = 1,
-                         .frameLine = 9,
-                         .titleBarFill = 7,
-                         .titleBarHatch = std::nullopt,
-                         .titleText = 8,
-                         .closeBack = 3,
-                         .closeHoverBack = 5,
-                         .closeText = 4,
-                         .closeHoverText = 6,
-                         .sendBack = 3,
-                         .sendHoverBack = 5,
-                         .sendText = 4,
-                         .sendHoverText = 6};
-    EXPECT_EQ(ChoosePalette(true, system), theirs);
-    const Palette ours{.windowBack = 0xF9F9F9,
-                       .windowText = 0x353535,
-                       .replyBack = 0xFFFFFF,
-                       .frameLine = 0xE0E0E0,
-                       .titleBarFill = 0x4F4F4F,
-                       .titleBarHatch = 0x555555,
-                       .titleText = 0xFFFFFF,
-                       .closeBack = 0x555555,
-                       .closeHoverBack = 0x0000D9,
-                       .closeText = 0xFFFFFF,
-                       .closeHoverText = 0xFFFFFF,
-                       .sendBack = 0xCC8000,
-                       .sendHoverBack = 0xCC8000,
-                       .sendText = 0xFFFFFF,
-                       .sendHoverText = 0xFFFFFF};
-    EXPECT_EQ(ChoosePalette(false, system), ours) << "0x00BBGGRR, whatever the system says";
+    // clang-format off
+    // Window back and text, reply back, frame, title bar fill, hatch and text,
+    // then each button's back, hover back, text and hover text (0x00BBGGRR).
+    EXPECT_EQ(ChoosePalette(true, system),
+              (Palette{1, 2, 1, 9, 7, std::nullopt, 8, 3, 5, 4, 6, 3, 5, 4, 6}));
+    EXPECT_EQ(ChoosePalette(false, system),
+              (Palette{0xF9F9F9, 0x353535, 0xFFFFFF, 0xE0E0E0, 0x4F4F4F, 0x555555, 0xFFFFFF,
+                       0x555555, 0x0000D9, 0xFFFFFF, 0xFFFFFF, 0xCC8000, 0xCC8000, 0xFFFFFF,
+                       0xFFFFFF}));
+    // clang-format on
 }
 
 TEST(Cascade, EachNewPopUpOneStepFurtherUntilTheWorkAreaEnds) {

@@ -7,13 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -31,11 +24,20 @@
 
 #include <nlohmann/json.hpp>
 
+#include "ChildProcess.h"
+#include "UdpReceiver.h"
+#include "XDisplay.h"
+
 namespace e2e {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Args = std::vector<std::string>;
+using Process = tools::ChildProcess;
+using tools::CurrentCursor;
+using tools::Picture;
+using tools::Screenshot;
+using tools::UdpReceiver;
 
 inline const fs::path kBuild = TORNAVEL_WINDOWS_BUILD_DIR;
 
@@ -52,39 +54,6 @@ inline std::string HandoffLine(const std::vector<std::string>& fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) line += (i == 0 ? "" : "\xB6") + fields[i];
     return line;
 }
-
-// A running program, its arguments passed as a list, never through a shell;
-// standard output and error go to files (or nowhere). The destructor kills
-// what still runs.
-class Process {
-  public:
-    explicit Process(const Args& argv, const fs::path& out = {}, const fs::path& err = {});
-    ~Process() {
-        if (exitCode_) return;
-        kill(pid_, SIGKILL);
-        WaitExit(10s);
-        std::this_thread::sleep_for(200ms);  // for the Wine server to drop its windows
-    }
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
-    // The exit code once the process has ended within `timeout`.
-    std::optional<int> WaitExit(std::chrono::milliseconds timeout) {
-        const auto end = std::chrono::steady_clock::now() + timeout;
-        for (int status = 0; !exitCode_;) {
-            if (waitpid(pid_, &status, WNOHANG) == pid_)
-                exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            else if (std::chrono::steady_clock::now() >= end)
-                break;
-            else
-                std::this_thread::sleep_for(50ms);
-        }
-        return exitCode_;
-    }
-
-  private:
-    pid_t pid_ = -1;
-    std::optional<int> exitCode_;
-};
 
 // The command line that runs a Windows program of the build under Wine.
 inline Args Wine(const std::string& program, const Args& args = {}) {
@@ -145,53 +114,5 @@ inline nlohmann::json WaitForWindow() {
     if (!window.value("found", false)) throw std::runtime_error("the pop-up did not show");
     return window;
 }
-
-// An ARGB picture: a screenshot or the pointer.
-struct Picture {
-    int width = 0, height = 0, hotX = 0, hotY = 0;
-    std::vector<std::uint32_t> argb;
-    std::uint32_t At(int x, int y) const { return argb[static_cast<std::size_t>(y) * width + x]; }
-    std::uint32_t Rgb(int x, int y) const { return At(x, y) & 0xFFFFFF; }
-};
-Picture Screenshot();
-// The pointer's picture now shown.
-Picture CurrentCursor();
-
-// A UDP socket on loopback (127.0.0.1, or ::1 for AF_INET6) at a free port.
-class UdpReceiver {
-  public:
-    explicit UdpReceiver(int family = AF_INET) : fd_(socket(family, SOCK_DGRAM, 0)) {
-        sockaddr_storage address{};
-        auto& v4 = reinterpret_cast<sockaddr_in&>(address);  // the port lies alike in both
-        auto& v6 = reinterpret_cast<sockaddr_in6&>(address);
-        address.ss_family = static_cast<sa_family_t>(family);
-        if (family == AF_INET6)
-            v6.sin6_addr = in6addr_loopback;
-        else
-            v4.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = family == AF_INET6 ? sizeof(v6) : sizeof(v4);
-        if (fd_ < 0 || bind(fd_, reinterpret_cast<sockaddr*>(&address), length) != 0)
-            throw std::runtime_error("cannot bind a receiver");
-        getsockname(fd_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(v4.sin_port);
-    }
-    ~UdpReceiver() { close(fd_); }
-    UdpReceiver(const UdpReceiver&) = delete;
-    UdpReceiver& operator=(const UdpReceiver&) = delete;
-    int Port() const { return port_; }
-    std::optional<std::string> Receive(std::chrono::milliseconds timeout) {
-        pollfd ready{fd_, POLLIN, 0};
-        std::string bytes(70000, '\0');
-        if (poll(&ready, 1, static_cast<int>(timeout.count())) != 1) return std::nullopt;
-        const ssize_t got = recv(fd_, bytes.data(), bytes.size(), 0);
-        if (got < 0) return std::nullopt;
-        bytes.resize(static_cast<std::size_t>(got));
-        return bytes;
-    }
-
-  private:
-    const int fd_;
-    int port_ = 0;
-};
 
 }  // namespace e2e

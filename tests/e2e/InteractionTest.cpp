@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "Harness.h"
-#include "MappedWindowWatch.h"
 
 namespace e2e {
 namespace {
@@ -35,7 +34,7 @@ struct PopUp {
         if (fields.size() == 7) line.resize(7);
         handoff = HandoffLine(line);
         app.WriteHandoff(handoff);
-        MappedWindowWatch watch;
+        tools::MappedWindowWatch watch;
         program = app.Start();
         if (!watch.WaitFor("Tornavel - Mensaje", std::chrono::steady_clock::now() + 20s))
             throw std::runtime_error("the pop-up did not show");

@@ -138,7 +138,8 @@ TEST(ShownWindow, ASecondMessageOpensOneTitleBarLowerAndIsAnsweredOnItsOwn) {
     UdpReceiver firstPeer, secondPeer;
     const auto line = [](const char* message, const UdpReceiver& peer) {
         const std::string port = std::to_string(peer.Port());
-        return HandoffLine({"0", "Ana", "127.0.0.1", port, "7", "5", message, "x", "127.0.0.1", port});
+        return HandoffLine(
+            {"0", "Ana", "127.0.0.1", port, "7", "5", message, "x", "127.0.0.1", port});
     };
     app.WriteHandoff(line("Primero", firstPeer));
     const std::unique_ptr<Process> first = app.Start();

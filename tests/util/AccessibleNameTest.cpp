@@ -17,12 +17,13 @@ constexpr IID kIidAccessible = {
 
 std::wstring NameOf(IUnknown* object) {
     ComPtr<IAccessible> accessible;
-    if (FAILED(object->QueryInterface(kIidAccessible, accessible.Out()))) return L"<none>";
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
-    if (FAILED(accessible->get_accName(self, &name)) || name == nullptr) return L"<no name>";
+    if (FAILED(object->QueryInterface(kIidAccessible, accessible.Out())) ||
+        FAILED(accessible->get_accName(self, &name)) || name == nullptr)
+        return L"<none>";
     std::wstring text(name);
     ::SysFreeString(name);
     return text;
@@ -54,8 +55,8 @@ TEST(AccessibleName, EveryInterfaceLeadsBackToTheNamedObject) {
     }
     ComPtr<IOleWindow> window;
     HWND found = nullptr;
-    object->QueryInterface(IID_IOleWindow, window.Out());
-    EXPECT_TRUE(SUCCEEDED(window->GetWindow(&found)) && found == box.Handle());
+    EXPECT_TRUE(SUCCEEDED(object->QueryInterface(IID_IOleWindow, window.Out())) &&
+                SUCCEEDED(window->GetWindow(&found)) && found == box.Handle());
     ComPtr<IUnknown> other;
     EXPECT_EQ(object->QueryInterface(IID_IServiceProvider, other.Out()), E_NOINTERFACE);
     EXPECT_EQ(object->QueryInterface(IID_IPersist, other.Out()), E_NOINTERFACE);

@@ -1,0 +1,31 @@
+#pragma once
+
+// A UDP socket on loopback (127.0.0.1, or ::1 for AF_INET6) at a free port,
+// standing in for the peer in the end-to-end tests: each datagram's bytes as
+// they came.
+
+#include <sys/socket.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+namespace tools {
+
+class UdpReceiver {
+  public:
+    explicit UdpReceiver(int family = AF_INET);
+    ~UdpReceiver();
+    UdpReceiver(const UdpReceiver&) = delete;
+    UdpReceiver& operator=(const UdpReceiver&) = delete;
+
+    int Port() const { return port_; }
+    // The next datagram, if one comes within `timeout`.
+    std::optional<std::string> Receive(std::chrono::milliseconds timeout);
+
+  private:
+    const int fd_;
+    int port_ = 0;
+};
+
+}  // namespace tools

@@ -1,0 +1,47 @@
+#pragma once
+
+// What the X display shows, read from Linux: a window of a given name being
+// mapped, a screenshot, the pointer's picture. Used by startup-timer and the
+// end-to-end tests.
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct _XDisplay;
+
+namespace tools {
+
+// Waits for a top-level window of a given name to be mapped: it hears the
+// display, so it answers within milliseconds of the window showing.
+class MappedWindowWatch {
+  public:
+    // Listens from now on, so make it before starting the program. Throws
+    // std::runtime_error without a display.
+    MappedWindowWatch();
+    ~MappedWindowWatch();
+    MappedWindowWatch(const MappedWindowWatch&) = delete;
+    MappedWindowWatch& operator=(const MappedWindowWatch&) = delete;
+
+    // True once a window named `name` has been mapped, before `deadline`.
+    bool WaitFor(const std::string& name, std::chrono::steady_clock::time_point deadline);
+
+  private:
+    _XDisplay* display_;
+};
+
+// An ARGB picture: a screenshot or the pointer.
+struct Picture {
+    int width = 0, height = 0, hotX = 0, hotY = 0;
+    std::vector<std::uint32_t> argb;
+    std::uint32_t At(int x, int y) const { return argb[static_cast<std::size_t>(y) * width + x]; }
+    std::uint32_t Rgb(int x, int y) const { return At(x, y) & 0xFFFFFF; }
+};
+
+// The whole screen now.
+Picture Screenshot();
+// The pointer's picture now shown, with its hot spot.
+Picture CurrentCursor();
+
+}  // namespace tools
