@@ -37,6 +37,7 @@ TEST(Cascade, EachNewPopUpOneStepFurtherUntilTheWorkAreaEnds) {
         {{otherSize}, area, first},
         {{first, at(1), at(2), at(3), at(4), at(5), at(6), at(7), at(8), at(9)}, area, first},
         {{first, at(1)}, {0, 0, 1280, 731}, first},      // the next step would leave it
+        {{first}, {394, 371, 926, 692}, at(1)},          // both touch the edges: still inside
         {{}, {100, 50, 500, 300}, {100, 50, 592, 331}},  // too small: its top-left corner
         {{{100, 50, 592, 331}}, {100, 50, 500, 300}, {100, 50, 592, 331}},
     };
