@@ -45,6 +45,7 @@ TEST(Cascade, EachNewPopUpOneStepFurtherUntilTheWorkAreaEnds) {
         const ScreenBox found = CascadeSpot(first, taken, workArea, 40);
         EXPECT_EQ(found, spot) << taken.size() << " taken; " << found.left << "," << found.top;
     }
+    EXPECT_EQ(CascadeSpot(first, {first}, area, 0), first) << "no step: no cascade";
 }
 
 }  // namespace

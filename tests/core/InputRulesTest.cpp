@@ -69,6 +69,7 @@ TEST(InputRules, TheBurstTheKeysTheDeadButtonsAndTheDrag) {
         // A key 999 ms after the last is in the burst, 1000 ms after is not;
         // the activation counts as a key, and comes again in a burst.
         {"a@500 Enter@1499", A::kHoldBack}, {"a@500 Enter@1500", A::kSend},
+        {"a@500 a@501 Enter@1500", A::kHoldBack},  // each key extends it, 1 ms later too
         {"Enter@999", A::kHoldBack}, {"Enter@1000", A::kSend},
         {"a@800 active@1500 Enter@2400", A::kHoldBack},
         {"a@1200 active@1300 Enter@1400", A::kHoldBack},
