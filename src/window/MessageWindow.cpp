@@ -193,6 +193,9 @@ void MessageWindow::Ask(Request request) {
     if (requested_) return;
     requested_ = true;
     request_ = std::move(request);
+    // A request made inside a message sent from elsewhere still reaches the
+    // owner's loop at once: it takes requests after each message it gets.
+    ::PostMessageW(hwnd_, WM_NULL, 0, 0);
 }
 
 bool MessageWindow::CarryOut(Answer answer) {
