@@ -55,30 +55,24 @@ struct FindHandleTraits {
 };
 using UniqueFind = UniqueHandle<FindHandleTraits>;
 
-template <typename GdiObject>
-struct GdiObjectTraits {
-    using Type = GdiObject;
+// The traits of a handle that is null when empty and freed by `kFree`.
+template <typename Handle, auto kFree>
+struct NullableHandleTraits {
+    using Type = Handle;
     static Type Empty() noexcept { return nullptr; }
-    static void Free(Type object) noexcept { ::DeleteObject(object); }
+    static void Free(Type handle) noexcept { kFree(handle); }
 };
-using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
-using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
-using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
 
-struct IconTraits {
-    using Type = HICON;
-    static Type Empty() noexcept { return nullptr; }
-    static void Free(Type icon) noexcept { ::DestroyIcon(icon); }
-};
-using UniqueIcon = UniqueHandle<IconTraits>;
-
-struct CursorTraits {
-    using Type = HCURSOR;
-    static Type Empty() noexcept { return nullptr; }
-    static void Free(Type cursor) noexcept { ::DestroyCursor(cursor); }
-};
-using UniqueCursor = UniqueHandle<CursorTraits>;
+using UniqueFont = UniqueHandle<NullableHandleTraits<HFONT, &::DeleteObject>>;
+using UniqueBrush = UniqueHandle<NullableHandleTraits<HBRUSH, &::DeleteObject>>;
+using UniquePen = UniqueHandle<NullableHandleTraits<HPEN, &::DeleteObject>>;
+using UniqueBitmap = UniqueHandle<NullableHandleTraits<HBITMAP, &::DeleteObject>>;
+using UniqueIcon = UniqueHandle<NullableHandleTraits<HICON, &::DestroyIcon>>;
+using UniqueCursor = UniqueHandle<NullableHandleTraits<HCURSOR, &::DestroyCursor>>;
+// A DC of our own making (CreateCompatibleDC).
+using UniqueMemoryDc = UniqueHandle<NullableHandleTraits<HDC, &::DeleteDC>>;
+// Memory the system allocated for us with LocalAlloc (FormatMessageW's text).
+using UniqueLocalMemory = UniqueHandle<NullableHandleTraits<HLOCAL, &::LocalFree>>;
 
 struct SocketTraits {
     using Type = SOCKET;
@@ -86,22 +80,6 @@ struct SocketTraits {
     static void Free(Type socket) noexcept { ::closesocket(socket); }
 };
 using UniqueSocket = UniqueHandle<SocketTraits>;
-
-struct MemoryDcTraits {
-    using Type = HDC;
-    static Type Empty() noexcept { return nullptr; }
-    static void Free(Type dc) noexcept { ::DeleteDC(dc); }
-};
-// A DC of our own making (CreateCompatibleDC).
-using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
-
-struct LocalMemoryTraits {
-    using Type = HLOCAL;
-    static Type Empty() noexcept { return nullptr; }
-    static void Free(Type memory) noexcept { ::LocalFree(memory); }
-};
-// Memory the system allocated for us with LocalAlloc (FormatMessageW's text).
-using UniqueLocalMemory = UniqueHandle<LocalMemoryTraits>;
 
 // The DC of a window, or of the screen for no window, released when it goes.
 class WindowDc {
