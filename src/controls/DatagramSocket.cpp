@@ -3,7 +3,10 @@
 #include <mswsock.h>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "core/AddressChoice.h"
 #include "core/RuntimeError.h"
 #include "core/SystemTexts.h"
 #include "util/CodePage.h"
@@ -15,20 +18,27 @@ namespace {
 // Winsock is started once per process and stopped at its end.
 class WinsockSession {
   public:
-    WinsockSession() { started_ = ::WSAStartup(MAKEWORD(2, 2), &data_) == 0; }
+    WinsockSession() : error_(::WSAStartup(MAKEWORD(2, 2), &data_)) {}
     ~WinsockSession() {
-        if (started_) ::WSACleanup();
+        if (error_ == 0) ::WSACleanup();
     }
-    bool Started() const { return started_; }
+    // WSAStartup's own answer: WSAGetLastError means nothing when it failed.
+    int Error() const { return error_; }
 
   private:
     WSADATA data_{};
-    bool started_ = false;
+    int error_;
 };
 
-bool StartWinsock() {
-    static WinsockSession session;
-    return session.Started();
+// 0 once Winsock is started, or why it could not be.
+int StartWinsock() {
+    static const WinsockSession session;
+    return session.Error();
+}
+
+AddressFamily FamilyOf(const ADDRINFOW& address) {
+    if (address.ai_family == AF_INET) return AddressFamily::kIPv4;
+    return address.ai_family == AF_INET6 ? AddressFamily::kIPv6 : AddressFamily::kOther;
 }
 
 struct AddrInfoDeleter {
@@ -51,7 +61,6 @@ void DatagramSocket::SetRemotePort(std::int32_t port) {
 SOCKET DatagramSocket::SocketFor(int family) {
     UniqueSocket& slot = family == AF_INET6 ? ipv6_ : ipv4_;
     if (!slot) {
-        if (!StartWinsock()) throw Error(::WSAGetLastError());
         slot.Reset(::socket(family, SOCK_DGRAM, IPPROTO_UDP));
         if (!slot) throw Error(::WSAGetLastError());
         // Best effort: where it cannot be turned off, nothing else changes.
@@ -64,7 +73,9 @@ SOCKET DatagramSocket::SocketFor(int family) {
 }
 
 void DatagramSocket::SendData(std::wstring_view text) {
-    if (!StartWinsock()) throw Error(::WSAGetLastError());
+    if (const int error = StartWinsock(); error != 0) throw Error(error);
+    // An empty host would resolve to this machine, which nobody named.
+    if (!NamesAHost(remoteHost_)) throw Error(kWsaHostNotFound);
     ADDRINFOW hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_DGRAM;
@@ -73,16 +84,25 @@ void DatagramSocket::SendData(std::wstring_view text) {
     const std::wstring port = std::to_wstring(remotePort_);
     const int resolved = ::GetAddrInfoW(remoteHost_.c_str(), port.c_str(), &hints, &found);
     std::unique_ptr<ADDRINFOW, AddrInfoDeleter> addresses(found);
-    if (resolved != 0 || found == nullptr) throw Error(resolved != 0 ? resolved : kWsaHostNotFound);
+    if (resolved != 0) throw Error(resolved);
+    std::vector<const ADDRINFOW*> candidates;
+    std::vector<AddressFamily> families;
+    for (const ADDRINFOW* at = found; at != nullptr; at = at->ai_next) {
+        candidates.push_back(at);
+        families.push_back(FamilyOf(*at));
+    }
+    const std::optional<std::size_t> chosen = ChooseAddress(families);
+    if (!chosen) throw Error(kWsaHostNotFound);
+    const ADDRINFOW& to = *candidates[*chosen];
 
     const std::string bytes = WideToAnsi(text);
     // The largest UDP payload: 65535 less the IP and UDP headers.
-    const std::size_t largest = found->ai_family == AF_INET6 ? 65527 : 65507;
+    const std::size_t largest = to.ai_family == AF_INET6 ? 65527 : 65507;
     if (bytes.size() > largest) throw Error(kWsaMessageTooLong);
 
-    const SOCKET socket = SocketFor(found->ai_family);
-    const int sent = ::sendto(socket, bytes.data(), static_cast<int>(bytes.size()), 0,
-                              found->ai_addr, static_cast<int>(found->ai_addrlen));
+    const SOCKET socket = SocketFor(to.ai_family);
+    const int sent = ::sendto(socket, bytes.data(), static_cast<int>(bytes.size()), 0, to.ai_addr,
+                              static_cast<int>(to.ai_addrlen));
     if (sent == SOCKET_ERROR) throw Error(::WSAGetLastError());
     if (static_cast<std::size_t>(sent) != bytes.size()) throw Error(kWsaMessageTooLong);
 }

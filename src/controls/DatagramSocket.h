@@ -24,7 +24,9 @@ class DatagramSocket {
   public:
     explicit DatagramSocket(std::wstring name) : name_(std::move(name)) {}
 
-    // A host name, a dotted IPv4 address or an IPv6 address; resolved at send.
+    // A host name, a dotted IPv4 address or an IPv6 address, resolved at send
+    // (a name to its IPv4 address when it has one). A host that names nobody
+    // (empty, or blanks) is refused there as one that cannot be found.
     void SetRemoteHost(std::wstring host) { remoteHost_ = std::move(host); }
 
     // Refuses what is no usable port (1 to 65535) with error 380.

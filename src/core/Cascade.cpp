@@ -5,8 +5,8 @@
 namespace tornavel {
 namespace {
 
-ScreenBox Moved(const ScreenBox& box, int by) {
-    return {box.left + by, box.top + by, box.right + by, box.bottom + by};
+ScreenBox Moved(const ScreenBox& box, int right, int down) {
+    return {box.left + right, box.top + down, box.right + right, box.bottom + down};
 }
 
 bool Inside(const ScreenBox& box, const ScreenBox& area) {
@@ -27,8 +27,9 @@ ScreenBox CascadeSpot(const ScreenBox& first, const std::vector<ScreenBox>& take
     const auto free = [&](const ScreenBox& box) {
         return std::find(taken.begin(), taken.end(), box) == taken.end();
     };
-    for (ScreenBox spot = start; step > 0 && Inside(spot, workArea); spot = Moved(spot, step))
-        if (free(spot)) return spot;
+    for (ScreenBox run = start; Inside(run, workArea); run = Moved(run, step, 0))
+        for (ScreenBox spot = run; Inside(spot, workArea); spot = Moved(spot, step, step))
+            if (free(spot)) return spot;
     return start;
 }
 

@@ -15,10 +15,11 @@ struct ScreenBox {
 
 // Where a new pop-up opens, as Windows cascades windows: at `first` (centred,
 // as the first one opens), or, while one of `taken` lies exactly there, one
-// `step` lower and to the right, then further. A step that would leave
-// `workArea` starts again from `first`; when no spot is free, `first`. A
-// pop-up larger than the work area opens at its top-left corner, so that its
-// title bar can be reached.
+// `step` lower and to the right, then further. A run that would leave
+// `workArea` starts again level with `first`, one step to the right of the
+// last run's start, so that no pop-up covers another while there is room;
+// when no spot is free at all, `first`. A pop-up larger than the work area
+// opens at its top-left corner, so that its title bar can be reached.
 ScreenBox CascadeSpot(const ScreenBox& first, const std::vector<ScreenBox>& taken,
                       const ScreenBox& workArea, int step);
 

@@ -3,29 +3,19 @@
 #include "core/ReplyDatagram.h"
 
 namespace tornavel {
-namespace {
-
-// How long after `earlier` `later` came; negative for a message stamped
-// before it (the clock wraps, so the difference is read as signed).
-std::int32_t Since(std::uint32_t later, std::uint32_t earlier) noexcept {
-    return static_cast<std::int32_t>(later - earlier);
-}
-
-}  // namespace
-
-void InputRules::Appeared(std::uint32_t timeMs) noexcept {
+void InputRules::Appeared(std::int64_t timeMs) noexcept {
     appeared_ = true;
     appearedMs_ = timeMs;
 }
 
-void InputRules::Activated(std::uint32_t timeMs) noexcept {
+void InputRules::Activated(std::int64_t timeMs) noexcept {
     inBurst_ = true;
     lastKeyMs_ = timeMs;
 }
 
-bool InputRules::KeyInBurst(std::uint32_t timeMs) noexcept {
-    const std::int32_t gap = Since(timeMs, lastKeyMs_);
-    if (gap >= static_cast<std::int32_t>(kBurstGapMs)) inBurst_ = false;
+bool InputRules::KeyInBurst(std::int64_t timeMs) noexcept {
+    const std::int64_t gap = timeMs - lastKeyMs_;
+    if (gap >= kBurstGapMs) inBurst_ = false;
     // A key stamped before the last one (or the activation) moves nothing back.
     if (gap > 0) lastKeyMs_ = timeMs;
     return inBurst_;
@@ -68,12 +58,12 @@ InputRules::Answer InputRules::OnCharacter(wchar_t character) const noexcept {
     return inBurst_ ? Answer::kHoldBack : Answer::kEndAtOnce;
 }
 
-InputRules::Answer InputRules::OnPress(Spot spot, std::uint32_t timeMs,
+InputRules::Answer InputRules::OnPress(Spot spot, std::int64_t timeMs,
                                        bool anotherButtonDown) noexcept {
     const bool onButton = spot == Spot::kCloseButton || spot == Spot::kSendButton;
     // A press meant for what was there a moment ago: as if it never happened.
     if (onButton &&
-        (!appeared_ || Since(timeMs, appearedMs_) < static_cast<std::int32_t>(kButtonsDeadMs)))
+        (!appeared_ || timeMs - appearedMs_ < kButtonsDeadMs))
         return Answer::kIgnore;
     inBurst_ = false;
     // A second button keeps what the first one's press decided.

@@ -19,7 +19,8 @@ namespace tornavel {
 // - A press on either button within half a second of the window appearing
 //   was meant for what was there before, and does nothing.
 //
-// Times are milliseconds of a clock that wraps, as message times do.
+// Times are milliseconds of a 64-bit tick count (WidenTick), which never
+// wraps: the rules hold for a pop-up left open for weeks.
 class InputRules {
   public:
     enum class Key { kEnter, kEscape, kTab, kSpace, kF4, kOther };
@@ -30,7 +31,7 @@ class InputRules {
 
     struct KeyDown {
         Key key = Key::kOther;
-        std::uint32_t timeMs = 0;
+        std::int64_t timeMs = 0;
         bool shift = false;
         bool control = false;
         bool alt = false;
@@ -51,19 +52,19 @@ class InputRules {
         kStartDrag,      // the system moves the window with the pointer
     };
 
-    static constexpr std::uint32_t kBurstGapMs = 1000;
-    static constexpr std::uint32_t kButtonsDeadMs = 500;
+    static constexpr std::int64_t kBurstGapMs = 1000;
+    static constexpr std::int64_t kButtonsDeadMs = 500;
 
     // The window has just been shown.
-    void Appeared(std::uint32_t timeMs) noexcept;
+    void Appeared(std::int64_t timeMs) noexcept;
     // The window has just become active: a burst may be under way.
-    void Activated(std::uint32_t timeMs) noexcept;
+    void Activated(std::int64_t timeMs) noexcept;
 
     Answer OnKeyDown(const KeyDown& key) noexcept;
     // A character the keyboard typed, after its key went down.
     Answer OnCharacter(wchar_t character) const noexcept;
     // A mouse button going down; `anotherButtonDown` when one already was.
-    Answer OnPress(Spot spot, std::uint32_t timeMs, bool anotherButtonDown) noexcept;
+    Answer OnPress(Spot spot, std::int64_t timeMs, bool anotherButtonDown) noexcept;
     // The pointer moving while the window has the mouse.
     Answer OnMove(bool left, bool right, bool middle) noexcept;
     // The window has lost the mouse.
@@ -77,12 +78,12 @@ class InputRules {
 
   private:
     // Whether a key at `timeMs` belongs to the burst; it extends it.
-    bool KeyInBurst(std::uint32_t timeMs) noexcept;
+    bool KeyInBurst(std::int64_t timeMs) noexcept;
 
     bool inBurst_ = false;
-    std::uint32_t lastKeyMs_ = 0;
+    std::int64_t lastKeyMs_ = 0;
     bool appeared_ = false;
-    std::uint32_t appearedMs_ = 0;
+    std::int64_t appearedMs_ = 0;
     bool dragArmed_ = false;  // the button now down went down on the title label
 };
 

@@ -10,6 +10,7 @@
 #include "core/SystemTexts.h"
 #include "startup/HandoffFile.h"
 #include "util/ErrorBox.h"
+#include "window/Placement.h"
 
 namespace tornavel {
 namespace {
@@ -85,6 +86,17 @@ std::wstring ReasonFor(Stage stage, const RuntimeError& error, const FieldRecord
     return what;
 }
 
+// Shows the window above every window that is not top-most, in its own place
+// among our pop-ups.
+void ShowOnTop(MessageWindow& window) {
+    const PlacementTurn turn;
+    window.Show();
+    // Without taking the activation.
+    constexpr UINT kTopMostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+    static_assert(kTopMostFlags == 0x53);
+    ::SetWindowPos(window.Handle(), HWND_TOPMOST, 0, 0, 0, 0, kTopMostFlags);
+}
+
 }  // namespace
 
 std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window, std::wstring_view folder) {
@@ -123,11 +135,7 @@ std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window, std::ws
         stage = Stage::kFillingWindow;
         window->SetTitle(record.Field(1));
         window->SetMessage(ClipForDisplay(ExpandEnterTokens(record.Field(6))));
-        window->Show();
-        // Above every window that is not top-most, without taking the activation.
-        constexpr UINT kTopMostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
-        static_assert(kTopMostFlags == 0x53);
-        ::SetWindowPos(window->Handle(), HWND_TOPMOST, 0, 0, 0, 0, kTopMostFlags);
+        ShowOnTop(*window);
         return record;
     } catch (...) {
         const RuntimeError error = CurrentFailureAsRuntimeError();

@@ -23,9 +23,10 @@ class ControlSubclass {
     ControlSubclass& operator=(const ControlSubclass&) = delete;
 
     void Attach(HWND control, std::wstring_view where, Handler handler);
+    // The control's own procedure, for a handler that hands it a changed message.
+    LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const;
 
   private:
-    LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam) const;
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam,
                                       LPARAM lParam) noexcept;
 

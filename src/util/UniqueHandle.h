@@ -65,10 +65,11 @@ struct NullableHandleTraits {
 
 using UniqueFont = UniqueHandle<NullableHandleTraits<HFONT, &::DeleteObject>>;
 using UniqueBrush = UniqueHandle<NullableHandleTraits<HBRUSH, &::DeleteObject>>;
-using UniquePen = UniqueHandle<NullableHandleTraits<HPEN, &::DeleteObject>>;
 using UniqueBitmap = UniqueHandle<NullableHandleTraits<HBITMAP, &::DeleteObject>>;
 using UniqueIcon = UniqueHandle<NullableHandleTraits<HICON, &::DestroyIcon>>;
 using UniqueCursor = UniqueHandle<NullableHandleTraits<HCURSOR, &::DestroyCursor>>;
+// A kernel object's handle that is null when empty (a mutex, an event).
+using UniqueKernelHandle = UniqueHandle<NullableHandleTraits<HANDLE, &::CloseHandle>>;
 // A DC of our own making (CreateCompatibleDC).
 using UniqueMemoryDc = UniqueHandle<NullableHandleTraits<HDC, &::DeleteDC>>;
 // Memory the system allocated for us with LocalAlloc (FormatMessageW's text).

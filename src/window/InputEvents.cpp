@@ -1,6 +1,7 @@
 #include "window/InputEvents.h"
 
 #include "core/ReplyDatagram.h"
+#include "core/TickCount.h"
 #include "util/WindowText.h"
 
 namespace tornavel {
@@ -49,7 +50,7 @@ bool Down(int virtualKey) { return ::GetKeyState(virtualKey) < 0; }
 
 std::optional<InputRules::Answer> AnswerFor(InputRules& rules, const MSG& msg,
                                             const InputTargets& targets) {
-    const auto time = static_cast<std::uint32_t>(msg.time);
+    const std::int64_t time = WidenTick(msg.time, ::GetTickCount64());
     if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
         InputRules::KeyDown key{KeyOf(msg.wParam), time, Down(VK_SHIFT), Down(VK_CONTROL),
                                 (HIWORD(msg.lParam) & KF_ALTDOWN) != 0};

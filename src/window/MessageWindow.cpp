@@ -37,7 +37,7 @@ void Place(HWND control, const RECT& r) {
 MessageWindow::MessageWindow() {
     if (!RegisterOwnedWindowClass<MessageWindow>(kClassName)) throw CreationFailure();
     dpi_ = ScreenDpi();
-    const RECT at = NewPopUpRect(kClassName, dpi_);
+    const RECT at = CentredPopUpRect(dpi_);
     // A popup without border or caption: its outer size is its client size.
     ::CreateWindowExW(WS_EX_APPWINDOW, kClassName, texts::kWindowCaption,
                       WS_POPUP | WS_CLIPCHILDREN, at.left, at.top, at.right - at.left,
@@ -167,7 +167,11 @@ void MessageWindow::SetMessage(const std::wstring& text) {
 }
 
 void MessageWindow::Show() {
-    rules_.Appeared(::GetTickCount());
+    // The place is chosen now, among the pop-ups shown by now.
+    const RECT at = NewPopUpRect(kClassName, dpi_);
+    ::SetWindowPos(hwnd_, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    rules_.Appeared(static_cast<std::int64_t>(::GetTickCount64()));
     ::ShowWindow(hwnd_, SW_SHOWNORMAL);
     ::SetFocus(lastFocus_);
 }
@@ -300,7 +304,7 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 if (focus != nullptr && ::IsChild(hwnd_, focus)) lastFocus_ = focus;
             } else {
                 if (lastFocus_ != nullptr) ::SetFocus(lastFocus_);
-                rules_.Activated(::GetTickCount());
+                rules_.Activated(static_cast<std::int64_t>(::GetTickCount64()));
             }
             return 0;
         case WM_DESTROY:

@@ -19,9 +19,13 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-RECT NewPopUpRect(const wchar_t* className, int dpi) {
-    const RECT centred = layout::WindowRectCentredIn(
+RECT CentredPopUpRect(int dpi) {
+    return layout::WindowRectCentredIn(
         {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}, dpi);
+}
+
+RECT NewPopUpRect(const wchar_t* className, int dpi) {
+    const RECT centred = CentredPopUpRect(dpi);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     ::GetMonitorInfoW(::MonitorFromRect(&centred, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -35,6 +39,19 @@ RECT NewPopUpRect(const wchar_t* className, int dpi) {
     const ScreenBox spot = CascadeSpot(BoxOf(centred), taken, BoxOf(monitor.rcWork),
                                        layout::ToPixels(layout::kTitleBar.height, dpi));
     return {spot.left, spot.top, spot.right, spot.bottom};
+}
+
+PlacementTurn::PlacementTurn()
+    : mutex_(::CreateMutexW(nullptr, FALSE, L"Local\\TornavelMensajePlacement")) {
+    constexpr DWORD kLongestWaitMs = 1000;
+    if (!mutex_) return;
+    // An owner that ended without letting go (WAIT_ABANDONED) hands it on.
+    const DWORD waited = ::WaitForSingleObject(mutex_.Get(), kLongestWaitMs);
+    held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
+}
+
+PlacementTurn::~PlacementTurn() {
+    if (held_) ::ReleaseMutex(mutex_.Get());
 }
 
 }  // namespace tornavel

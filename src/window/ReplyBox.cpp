@@ -1,8 +1,11 @@
 #include "window/ReplyBox.h"
 
+#include <utility>
+
 #include "core/ChangedSpan.h"
 #include "core/SystemTexts.h"
 #include "util/AccessibleName.h"
+#include "util/Clipboard.h"
 #include "util/CodePage.h"
 #include "util/WindowText.h"
 
@@ -15,12 +18,50 @@ bool ReplyBox::Create(HWND parent) {
     if (hwnd_ == nullptr) return false;
     ::SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
     subclass_.Attach(hwnd_, texts::kWindowHandlerName,
-                     [this](UINT message, WPARAM wParam, LPARAM lParam) {
-                         return message == WM_GETOBJECT
-                                    ? AnswerWithName(hwnd_, wParam, lParam, texts::kReplyBoxName)
-                                    : std::nullopt;
+                     [this](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
+                         switch (message) {
+                             case WM_GETOBJECT:
+                                 return AnswerWithName(hwnd_, wParam, lParam,
+                                                       texts::kReplyBoxName);
+                             case WM_CHAR:
+                             case WM_IME_CHAR:
+                                 return TypeInCodePage(message, static_cast<wchar_t>(wParam),
+                                                       lParam);
+                             case WM_PASTE:
+                                 return PasteInCodePage();
+                             default:
+                                 return std::nullopt;
+                         }
                      });
     return true;
+}
+
+std::optional<LRESULT> ReplyBox::TypeInCodePage(UINT message, wchar_t character, LPARAM lParam) {
+    if (IS_HIGH_SURROGATE(character) && highSurrogate_ == 0) {
+        highSurrogate_ = character;  // typed with the second half
+        return 0;
+    }
+    std::wstring typed;
+    if (highSurrogate_ != 0) typed += std::exchange(highSurrogate_, wchar_t{0});
+    typed += character;
+    // ASCII, control characters (Backspace, Ctrl+Z) included, is in every code page.
+    if (typed.size() == 1 && character < 0x80) return std::nullopt;
+    const std::wstring wire = ThroughAnsiCodePage(typed);
+    if (wire == typed) return std::nullopt;
+    for (const wchar_t c : wire) subclass_.CallOriginal(message, c, lParam);
+    ::MessageBeep(MB_OK);
+    return 0;
+}
+
+std::optional<LRESULT> ReplyBox::PasteInCodePage() {
+    const std::optional<std::wstring> pasted = ClipboardText(hwnd_);
+    if (!pasted) return std::nullopt;
+    const std::wstring wire = ThroughAnsiCodePage(*pasted);
+    if (wire == *pasted) return std::nullopt;
+    // As the control pastes: in place of the selection, one undo takes it back.
+    ::SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wire.c_str()));
+    ::MessageBeep(MB_OK);
+    return 0;
 }
 
 std::wstring ReplyBox::Text() const { return WindowText(hwnd_); }
@@ -38,8 +79,7 @@ void ReplyBox::KeepInCodePage() {
     ::SendMessageW(hwnd_, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
     const std::size_t newCaret =
         ThroughAnsiCodePage(std::wstring_view(typed).substr(0, caret)).size();
-    // Only what changed is replaced, in one go: the rest keeps its layout,
-    // and undo brings back what was there (to be converted again).
+    // Only what changed is replaced, in one go: the rest keeps its layout.
     const ChangedSpan span = FindChangedSpan(typed, wire);
     const std::wstring replacement = wire.substr(span.start, span.afterLength);
     converting_ = true;

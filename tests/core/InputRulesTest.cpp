@@ -8,6 +8,7 @@
 
 #include "core/ChangedSpan.h"
 #include "core/ReplyDatagram.h"
+#include "core/TickCount.h"
 
 namespace tornavel {
 namespace {
@@ -38,8 +39,7 @@ A Play(const std::string& steps) {
     std::istringstream words(steps);
     for (std::string word; words >> word;) {  // [mods+]name[:arg][@time]
         const std::size_t at = word.find('@'), colon = word.find(':');
-        const auto time = static_cast<std::uint32_t>(
-            at == npos ? 0 : std::stoul(word.substr(at + 1), nullptr, 0));
+        const std::int64_t time = at == npos ? 0 : std::stoll(word.substr(at + 1), nullptr, 0);
         const std::string arg = colon == npos ? "" : word.substr(colon + 1, at - colon - 1);
         const std::string head = word.substr(0, std::min(colon, at));
         const std::string name = head.substr(head.rfind('+') + 1);
@@ -73,10 +73,13 @@ TEST(InputRules, TheBurstTheKeysTheDeadButtonsAndTheDrag) {
         {"Enter@999", A::kHoldBack}, {"Enter@1000", A::kSend},
         {"a@800 active@1500 Enter@2400", A::kHoldBack},
         {"a@1200 active@1300 Enter@1400", A::kHoldBack},
-        // Stamped before the activation, or across the clock's wrap.
+        // Stamped before the activation; where a 32-bit count would wrap or
+        // turn negative, and for a pop-up open 28 days.
         {"active@1000 Enter@990", A::kHoldBack}, {"active@1000 a@10 Enter@2000", A::kSend},
-        {"active@0xFFFFFF00 Enter@0x2E7", A::kHoldBack},
-        {"active@0xFFFFFF00 Enter@0x2E8", A::kSend},
+        {"active@0xFFFFFF00 Enter@0x1000002E7", A::kHoldBack},
+        {"active@0xFFFFFF00 Enter@0x1000002E8", A::kSend},
+        {"active@0x7FFFFFFF Enter@0x80000000", A::kHoldBack}, {"Enter@0x80000000", A::kSend},
+        {"press:send@0x90000000", A::kPassOn}, {"press:send@0x100000000", A::kPassOn},
         // Each key in a burst, and after it.
         {"Enter:close@300", A::kHoldBack}, {"Enter:close@1400", A::kClose},
         {"Enter:other@1400", A::kSend}, {"Enter:blank@1400", A::kHoldBack},
@@ -92,7 +95,7 @@ TEST(InputRules, TheBurstTheKeysTheDeadButtonsAndTheDrag) {
         // A press in the window ends the burst; one the buttons ignore does not.
         {"press:other@300 Enter@400", A::kSend}, {"press:send@300 Enter@400", A::kHoldBack},
         {"press:send@499", A::kIgnore}, {"press:close@499", A::kIgnore},
-        {"press:send@500", A::kPassOn}, {"press:close@0xFFFFFFF0", A::kIgnore},
+        {"press:send@500", A::kPassOn}, {"press:close@-16", A::kIgnore},
         // Only a press on the title label, then the left button alone, drags.
         {"press:title@0 move:L", A::kStartDrag}, {"press:title@0 move:L move:L", A::kPassOn},
         {"press:other@0 move:L", A::kPassOn}, {"press:title@0 move:LR", A::kPassOn},
@@ -106,6 +109,18 @@ TEST(InputRules, TheBurstTheKeysTheDeadButtonsAndTheDrag) {
         EXPECT_EQ(static_cast<int>(Play(steps)), static_cast<int>(answer)) << steps;
     EXPECT_EQ(InputRules().OnPress(InputRules::Spot::kSendButton, 5000, false), A::kIgnore)
         << "never shown";
+}
+
+TEST(TickCount, AMessagesStampPlacedNearNowAcrossEveryWrap) {
+    const std::tuple<std::uint32_t, std::uint64_t, std::int64_t> rows[] = {
+        {5, 10, 5},
+        {0xFFFFFFF0, 0x100000010, 0xFFFFFFF0},  // stamped before the 32-bit wrap
+        {0x10, 0xFFFFFFF0, 0x100000010},        // a little ahead, across it
+        {0x7FFFFFFF, 0x80000010, 0x7FFFFFFF},   // about 2^31
+        {0x80000010, 0x7FFFFFFF, 0x80000010},
+        {3, 0x500000005, 0x500000003},  // 248 days up
+        {0xFFFFFFFF, 0, -1}};
+    for (const auto& [stamp, now, widened] : rows) EXPECT_EQ(WidenTick(stamp, now), widened) << now;
 }
 
 TEST(InputRules, TheSendButtonSendsAnythingButBlanks) {
