@@ -1,12 +1,15 @@
 // probe.exe: finds a top-level window by its caption and prints its state as
 // JSON on one line. Runs under Wine beside the program it looks at.
 //
-//   probe.exe [--title TEXT] [--class NAME] [--nth N] [--wait MS] [--dpi N] [--paste N]
+//   probe.exe [--title TEXT] [--class NAME] [--nth N] [--wait MS] [--topmost 1] [--dpi N]
+//             [--paste N]
 //
 // --title  the caption to look for (default "Tornavel - Mensaje")
 // --class  the window class to look for (say "#32770" for a message box)
 // --nth    the Nth such window, from 0, the top of the z-order first
 // --wait   keep looking this long before answering {"found":false}
+// --topmost  keep looking until the window is top-most too, as the pop-up is
+//          once its start-up has ended (it is shown, then made top-most)
 // --dpi    first send the window WM_DPICHANGED for N dpi, as the system does
 //          when it moves to a monitor of another scale
 // --paste  first paste N characters, most of them outside code page 1252, in
@@ -158,6 +161,7 @@ int wmain(int argc, wchar_t** argv) {
     int dpi = -1;  // none sent
     std::size_t paste = 0;
     int nth = 0;
+    bool topmost = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring option = argv[i];
         if (option == L"--title") title = argv[i + 1];
@@ -166,6 +170,7 @@ int wmain(int argc, wchar_t** argv) {
         if (option == L"--dpi") dpi = _wtoi(argv[i + 1]);
         if (option == L"--paste") paste = static_cast<std::size_t>(_wtoi(argv[i + 1]));
         if (option == L"--nth") nth = _wtoi(argv[i + 1]);
+        if (option == L"--topmost") topmost = _wtoi(argv[i + 1]) != 0;
     }
 
     const DWORD start = ::GetTickCount();
@@ -175,7 +180,9 @@ int wmain(int argc, wchar_t** argv) {
         for (int i = 0; i <= nth; ++i)
             hwnd = ::FindWindowExW(nullptr, hwnd, className.empty() ? nullptr : className.c_str(),
                                    title.c_str());
-        if (hwnd != nullptr && ::IsWindowVisible(hwnd)) break;
+        if (hwnd != nullptr && ::IsWindowVisible(hwnd) &&
+            (!topmost || (::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0))
+            break;
         if (::GetTickCount() - start >= waitMs) break;
         ::Sleep(100);
     }

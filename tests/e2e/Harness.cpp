@@ -13,12 +13,13 @@ std::vector<std::string> AppFolder::DebugLines() const {
     return lines;
 }
 
-nlohmann::json Probe(std::chrono::milliseconds wait, const std::string& title,
-                     const std::string& className, int dpi, int nth) {
-    Args args{"--wait", std::to_string(wait.count()), "--title", title,
-              "--nth",  std::to_string(nth)};
-    if (!className.empty()) args.insert(args.end(), {"--class", className});
-    if (dpi >= 0) args.insert(args.end(), {"--dpi", std::to_string(dpi)});
+nlohmann::json Probe(std::chrono::milliseconds wait, const ProbeFor& what) {
+    Args args{"--wait", std::to_string(wait.count()), "--title", what.title,
+              "--nth",  std::to_string(what.nth)};
+    if (what.className.empty()) args.insert(args.end(), {"--topmost", "1"});
+    if (!what.className.empty()) args.insert(args.end(), {"--class", what.className});
+    if (what.dpi >= 0) args.insert(args.end(), {"--dpi", std::to_string(what.dpi)});
+    if (what.paste > 0) args.insert(args.end(), {"--paste", std::to_string(what.paste)});
     const fs::path out =
         fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
     Process(Wine((kBuild / "tools" / "probe.exe").string(), args), out).WaitExit(60s);

@@ -100,13 +100,19 @@ class AppFolder {
                            ("tornavel-e2e-" + std::to_string(std::random_device()())) / "exe";
 };
 
-// The probe's JSON for the pop-up (or for a window of `className` titled
-// `title`), waiting up to `wait` for it to show; {"found":false} otherwise.
-// With `dpi`, the window is first told it moved to a monitor of that dpi;
-// `nth` is the Nth such window, the top one first.
-nlohmann::json Probe(std::chrono::milliseconds wait,
-                     const std::string& title = "Tornavel - Mensaje",
-                     const std::string& className = "", int dpi = -1, int nth = 0);
+// Which window the probe reads, and what it does first.
+struct ProbeFor {
+    std::string title = "Tornavel - Mensaje";
+    std::string className = {};  // any
+    int nth = 0;            // the Nth such window, the top one first
+    int dpi = -1;           // first tell it it moved to a monitor of this dpi
+    int paste = 0;          // first paste this many characters into its reply box
+};
+
+// The probe's JSON for a window, waiting up to `wait` for it to show (the
+// pop-up: until its start-up has ended, shown and top-most); {"found":false}
+// otherwise.
+nlohmann::json Probe(std::chrono::milliseconds wait, const ProbeFor& what = {});
 
 // The pop-up's JSON; throws, failing the test, when it does not show within 20 s.
 inline nlohmann::json WaitForWindow() {

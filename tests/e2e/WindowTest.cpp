@@ -1,5 +1,7 @@
 // The shown window, as the probe, a screen reader and a screenshot see it, at
 // 96 dpi and after moving to a monitor of 144 dpi.
+#include <set>
+
 #include "Harness.h"
 
 namespace e2e {
@@ -78,7 +80,7 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
     EXPECT_EQ(children[1]["text"], "");
 
     // Moved to a monitor of 150 %: laid out anew about the same centre.
-    const Shown at144(Probe(2s, "Tornavel - Mensaje", "", 144));
+    const Shown at144(Probe(2s, {.dpi = 144}));
     EXPECT_EQ(at144.window["client"], nlohmann::json({738, 422}));
     EXPECT_NEAR(at144.left + 369, at96.left + 246, 1);
     EXPECT_NEAR(at144.top + 211, at96.top + 140, 1);
@@ -123,10 +125,10 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
         EXPECT_NEAR(at144.children[i].left, at96.children[i].left * 3 / 2, 1) << i;
         EXPECT_NEAR(at144.children[i].bottom, at96.children[i].bottom * 3 / 2, 1) << i;
     }
-    const nlohmann::json back = Probe(2s, "Tornavel - Mensaje", "", 96);
+    const nlohmann::json back = Probe(2s, {.dpi = 96});
     EXPECT_EQ(back["client"], first["client"]);
     EXPECT_EQ(back["children"], first["children"]) << "every child as it was";
-    EXPECT_EQ(Probe(2s, "Tornavel - Mensaje", "", 0)["rect"], back["rect"]);
+    EXPECT_EQ(Probe(2s, {.dpi = 0})["rect"], back["rect"]);
 }
 
 // A second message while the first is unanswered (the hand-off file
@@ -146,7 +148,7 @@ TEST(ShownWindow, ASecondMessageOpensOneTitleBarLowerAndIsAnsweredOnItsOwn) {
     const nlohmann::json one = WaitForWindow();
     app.WriteHandoff(line("Segundo", secondPeer));
     const std::unique_ptr<Process> second = app.Start();
-    EXPECT_TRUE(Probe(20s, "Tornavel - Mensaje", "", -1, 1).value("found", false));
+    EXPECT_TRUE(Probe(20s, {.nth = 1}).value("found", false));
     const nlohmann::json top = Probe(2s);
     EXPECT_EQ(top["rect"][0].get<int>(), one["rect"][0].get<int>() + 40);
     EXPECT_EQ(top["rect"][1].get<int>(), one["rect"][1].get<int>() + 40);
@@ -163,6 +165,44 @@ TEST(ShownWindow, ASecondMessageOpensOneTitleBarLowerAndIsAnsweredOnItsOwn) {
     EXPECT_EQ(left["rect"], one["rect"]);
     EXPECT_EQ(left["children"][0]["text"], "Primero");
     EXPECT_EQ(left["children"][1]["text"], "");
+}
+
+}  // namespace
+}  // namespace e2e
+
+namespace e2e {
+namespace {
+
+// Messages that arrive in the same instant each get a place of their own:
+// two long ones (their message takes a while to lay out) lie one title-bar
+// height apart, every time; six short ones take six places.
+TEST(ShownWindow, PopUpsStartedTogetherNeverShareAPlace) {
+    for (const auto& [count, length, tries] : {std::tuple{2, 8000, 3}, std::tuple{6, 4, 1}}) {
+        for (int attempt = 0; attempt < tries; ++attempt) {
+            SCOPED_TRACE(std::to_string(count) + " pop-ups, try " + std::to_string(attempt));
+            std::vector<std::unique_ptr<AppFolder>> folders(count);
+            std::vector<std::unique_ptr<Process>> programs;
+            for (auto& folder : folders) {
+                folder = std::make_unique<AppFolder>();
+                folder->WriteHandoff(HandoffLine({"0", "Ana", "127.0.0.1", "9", "7", "5",
+                                                  std::string(length, 'm'), "x", "127.0.0.1",
+                                                  "9"}));
+            }
+            for (const auto& folder : folders) programs.push_back(folder->Start());
+            ASSERT_TRUE(Probe(60s, {.nth = count - 1}).value("found", false)) << "not all shown";
+            std::set<std::pair<int, int>> places;
+            for (int i = 0; i < count; ++i) {
+                const nlohmann::json window = Probe(2s, {.nth = i});
+                places.insert({window["rect"][0].get<int>(), window["rect"][1].get<int>()});
+            }
+            EXPECT_EQ(places.size(), static_cast<std::size_t>(count));
+            EXPECT_EQ(*places.begin(), std::pair((1280 - 492) / 2, (1024 - 281) / 2)) << "centred";
+            if (count == 2) {
+                EXPECT_EQ(*places.rbegin(), std::pair(places.begin()->first + 40,
+                                                      places.begin()->second + 40));
+            }
+        }
+    }
 }
 
 }  // namespace
