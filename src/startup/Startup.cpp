@@ -10,7 +10,6 @@
 #include "core/SystemTexts.h"
 #include "startup/HandoffFile.h"
 #include "util/ErrorBox.h"
-#include "window/Placement.h"
 
 namespace tornavel {
 namespace {
@@ -86,20 +85,10 @@ std::wstring ReasonFor(Stage stage, const RuntimeError& error, const FieldRecord
     return what;
 }
 
-// Shows the window above every window that is not top-most, in its own place
-// among our pop-ups.
-void ShowOnTop(MessageWindow& window) {
-    const PlacementTurn turn;
-    window.Show();
-    // Without taking the activation.
-    constexpr UINT kTopMostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
-    static_assert(kTopMostFlags == 0x53);
-    ::SetWindowPos(window.Handle(), HWND_TOPMOST, 0, 0, 0, 0, kTopMostFlags);
-}
-
 }  // namespace
 
-std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window, std::wstring_view folder) {
+std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window, std::wstring_view folder,
+                                   MomentSource moment) {
     std::wstring path;
     std::optional<TextStream> stream;
     std::wstring firstLine;
@@ -135,7 +124,7 @@ std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window, std::ws
         stage = Stage::kFillingWindow;
         window->SetTitle(record.Field(1));
         window->SetMessage(ClipForDisplay(ExpandEnterTokens(record.Field(6))));
-        ShowOnTop(*window);
+        ShowWhenWelcome(*window, std::move(moment));
         return record;
     } catch (...) {
         const RuntimeError error = CurrentFailureAsRuntimeError();

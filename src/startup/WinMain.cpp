@@ -43,7 +43,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     SetFailureHandler(&ReportAndEnd);
 
     std::optional<MessageWindow> window;
-    std::optional<FieldRecord> record = StartUp(window, ApplicationDirectory());
+    std::optional<FieldRecord> record =
+        StartUp(window, ApplicationDirectory(), AskWindowsForTheMoment);
     if (!record) return 0;
     ReplySender sender(std::move(*record));
 

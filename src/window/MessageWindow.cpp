@@ -19,6 +19,7 @@ namespace tornavel {
 namespace {
 
 constexpr wchar_t kClassName[] = L"TornavelMensajeWindow";
+constexpr UINT_PTR kEverySecondTimer = 1;
 using Answer = InputRules::Answer;
 
 RuntimeError CreationFailure() {
@@ -176,6 +177,23 @@ void MessageWindow::Show() {
     ::SetFocus(lastFocus_);
 }
 
+void MessageWindow::EverySecondUntil(std::function<bool()> ready, std::function<void()> then) {
+    // Without a timer nothing would ask again: `then` goes ahead now.
+    if (::SetTimer(hwnd_, kEverySecondTimer, 1000, nullptr) == 0) {
+        then();
+        return;
+    }
+    ready_ = std::move(ready);
+    whenReady_ = std::move(then);
+}
+
+void MessageWindow::OnSecondPassed() {
+    if (!ready_ || !ready_()) return;
+    ::KillTimer(hwnd_, kEverySecondTimer);
+    ready_ = nullptr;
+    std::exchange(whenReady_, nullptr)();
+}
+
 bool MessageWindow::PreTranslate(const MSG& msg) noexcept {
     if (hwnd_ == nullptr) return false;
     if (msg.hwnd != hwnd_ && !::IsChild(hwnd_, msg.hwnd)) return false;
@@ -274,6 +292,12 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         case WM_CLOSE:  // Alt+F4 the system saw, the taskbar's Close
             CarryOut(Answer::kClose);
+            return 0;
+        case WM_ENDSESSION:  // Windows shuts down or the person logs off: nothing is sent
+            if (wParam) CarryOut(Answer::kClose);
+            return 0;
+        case WM_TIMER:
+            if (wParam == kEverySecondTimer) OnSecondPassed();
             return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:

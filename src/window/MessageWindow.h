@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,8 +54,12 @@ class MessageWindow : public OwnedWindowHandle {
     // screen readers).
     void SetTitle(std::wstring title);
     void SetMessage(const std::wstring& text);
-    // Shows the window, modeless, with the caret in the reply box.
+    // Shows the window, modeless, in its place among our pop-ups shown by
+    // now, with the caret in the reply box.
     void Show();
+    // Asks `ready` every second, from the message loop, until it answers
+    // true; then calls `then`, once.
+    void EverySecondUntil(std::function<bool()> ready, std::function<void()> then);
 
     // Draws the window in `palette` from now on (Windows' theme is followed
     // by itself: a switch of high contrast repaints it in the new colours).
@@ -89,12 +94,15 @@ class MessageWindow : public OwnedWindowHandle {
     UniqueFont MakeFont(const layout::FontDesign& design) const;
     void MoveFocus(bool backwards);
     void OnMouseButton(UINT message);
+    void OnSecondPassed();
 
     int dpi_ = 96;
     std::wstring title_{texts::kTitlePlaceholder};
     HWND lastFocus_ = nullptr;
     InputRules rules_;
     std::optional<Request> request_;
+    std::function<bool()> ready_;
+    std::function<void()> whenReady_;
     bool requested_ = false;
     bool loaded_ = false;
     Palette palette_{};  // Load() has given the buttons their pointer

@@ -1,0 +1,70 @@
+#include "startup/ShowingTime.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "window/Placement.h"
+
+namespace tornavel {
+namespace {
+
+// Runs the message loop for `ms`, or until `done` answers true.
+void PumpFor(ULONGLONG ms, const std::function<bool()>& done = [] { return false; }) {
+    const ULONGLONG end = ::GetTickCount64() + ms;
+    for (MSG msg{}; ::GetTickCount64() < end && !done();) {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+// Windows says the person presents for 3 s, then that notifications are
+// welcome, then (flickering) that they are busy: the pop-up waits hidden,
+// asked once a second, shows centred and top-most at the first ask after the
+// change, and stays shown, asked no more.
+TEST(ShowingTime, APopUpWaitsWhileThePersonPresentsAndShowsWhenThatEnds) {
+    constexpr int kPresenting = 4, kWelcome = 5, kBusy = 2;
+    MessageWindow window;
+    const ULONGLONG start = ::GetTickCount64();
+    std::vector<ULONGLONG> asked;  // when, from the start
+    ShowWhenWelcome(window, [&]() -> std::optional<int> {
+        EXPECT_FALSE(::IsWindowVisible(window.Handle())) << "asked once shown";
+        asked.push_back(::GetTickCount64() - start);
+        if (asked.back() < 3000) return kPresenting;
+        return asked.size() > 1 && asked[asked.size() - 2] >= 3000 ? kBusy : kWelcome;
+    });
+    PumpFor(1000);
+    EXPECT_FALSE(::IsWindowVisible(window.Handle())) << "shown while the person presents";
+    PumpFor(10000, [&] { return ::IsWindowVisible(window.Handle()) != FALSE; });
+    PumpFor(1500);
+    ASSERT_TRUE(::IsWindowVisible(window.Handle()));
+    ASSERT_GE(asked.size(), 3u);
+    EXPECT_LT(asked[asked.size() - 2], 3000u) << "the first ask after the change showed it";
+    for (std::size_t i = 1; i < asked.size(); ++i)
+        EXPECT_GE(asked[i] - asked[i - 1], 900u) << "asked more often than once a second";
+    RECT at{};
+    ::GetWindowRect(window.Handle(), &at);
+    const RECT centred = CentredPopUpRect(96);
+    EXPECT_TRUE(::EqualRect(&at, &centred)) << at.left << "," << at.top;
+    EXPECT_TRUE(::GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+// A failed call shows it at once; a waiting pop-up closes, sending nothing,
+// when Windows shuts down or the person logs off.
+TEST(ShowingTime, AFailedCallShowsAtOnceAndAWaitingPopUpClosesAtLogOff) {
+    MessageWindow shown;
+    ShowWhenWelcome(shown, [] { return std::nullopt; });
+    EXPECT_TRUE(::IsWindowVisible(shown.Handle()));
+
+    MessageWindow waiting;
+    ShowWhenWelcome(waiting, [] { return 3; });  // a game full screen
+    EXPECT_FALSE(::IsWindowVisible(waiting.Handle()));
+    EXPECT_TRUE(::SendMessageW(waiting.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    ::SendMessageW(waiting.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    const std::optional<MessageWindow::Request> request = waiting.TakeRequest();
+    ASSERT_TRUE(request.has_value());
+    EXPECT_EQ(request->kind, MessageWindow::Request::Kind::kClose);
+}
+
+}  // namespace
+}  // namespace tornavel
