@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "util/AccessibleIid.h"
 #include "util/Win32.h"
 
 namespace {
@@ -90,11 +91,8 @@ std::wstring TextOf(HWND hwnd) {
 // A screen reader's view of a control: the name and the value of its client
 // object, as the platform's accessibility (MSAA) gives them.
 std::string Accessible(HWND hwnd) {
-    // Declared here: MinGW's import library gives wrong bytes for it in a static link.
-    static const IID kIidAccessible = {
-        0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
     IAccessible* object = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible,
+    if (FAILED(::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), tornavel::kIidAccessible,
                                             reinterpret_cast<void**>(&object))) ||
         object == nullptr)
         return "";

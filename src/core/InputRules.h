@@ -74,8 +74,6 @@ class InputRules {
     // that is not blank is sent, and the program ends either way.
     static Answer OnSendClicked(std::wstring_view reply) noexcept;
 
-    bool InBurst() const noexcept { return inBurst_; }
-
   private:
     // Whether a key at `timeMs` belongs to the burst; it extends it.
     bool KeyInBurst(std::int64_t timeMs) noexcept;

@@ -20,12 +20,18 @@ std::wstring ExpandEnterTokens(std::wstring_view message) {
     return shown;
 }
 
+namespace {
+
+// The first half of a pair: a cut after it would leave it alone.
+bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+
+}  // namespace
+
 std::wstring ClipForDisplay(std::wstring text) {
     if (text.size() <= kMostShownMessageChars) return text;
     std::size_t cut = kMostShownMessageChars;
     const wchar_t last = text[cut - 1];
-    const bool highSurrogate = last >= 0xD800 && last <= 0xDBFF;
-    if (highSurrogate || (last == L'\r' && text[cut] == L'\n')) --cut;
+    if (IsHighSurrogate(last) || (last == L'\r' && text[cut] == L'\n')) --cut;
     text.resize(cut);
     text += L'\u2026';
     return text;
@@ -43,7 +49,7 @@ std::wstring MessageBoxName(std::wstring_view sender) {
     if (!name.empty() && name.back() == L' ') name.pop_back();
     if (name.size() > kMostNamedSenderChars) {
         std::size_t cut = kMostNamedSenderChars;
-        if (name[cut - 1] >= 0xD800 && name[cut - 1] <= 0xDBFF) --cut;
+        if (IsHighSurrogate(name[cut - 1])) --cut;
         name.resize(cut);
         name += L'\u2026';
     }

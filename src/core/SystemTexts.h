@@ -67,6 +67,7 @@ inline constexpr wchar_t kWindowLocationPrefix[] = L"Ventana: APLwAPP        Pro
 // The handler names that end the location line above, one for each place
 // where a failure can escape.
 inline constexpr std::wstring_view kKeyHandlerName = L"Form_KeyPress";
+inline constexpr std::wstring_view kMouseHandlerName = L"Form_MouseDown";
 inline constexpr std::wstring_view kWindowHandlerName = L"APLwAPP";
 inline constexpr std::wstring_view kButtonHandlerName = L"FlatButton";
 

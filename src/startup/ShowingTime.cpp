@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "core/NotificationMoment.h"
+#include "util/UniqueHandle.h"
 #include "window/Placement.h"
 
 namespace tornavel {
@@ -24,14 +25,14 @@ void ShowOnTop(MessageWindow& window) {
 }  // namespace
 
 std::optional<int> AskWindowsForTheMoment() {
+    // The shell is large, and asked once (or once a second while a message
+    // waits): loaded for the question, from System32 only, and let go after.
+    const UniqueModule shell(
+        ::LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
+    if (!shell) return std::nullopt;
     using Query = HRESULT(WINAPI*)(QUERY_USER_NOTIFICATION_STATE*);
-    // The shell is large: loaded on first use, from System32 only.
-    static const Query query = [] {
-        HMODULE shell = ::LoadLibraryExW(L"shell32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        return shell == nullptr ? nullptr
-                                : reinterpret_cast<Query>(reinterpret_cast<void*>(
-                                      ::GetProcAddress(shell, "SHQueryUserNotificationState")));
-    }();
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(::GetProcAddress(shell.Get(), "SHQueryUserNotificationState")));
     QUERY_USER_NOTIFICATION_STATE state{};
     if (query == nullptr || FAILED(query(&state))) return std::nullopt;
     return static_cast<int>(state);

@@ -9,6 +9,7 @@
 #include "core/StartFailureText.h"
 #include "core/SystemTexts.h"
 #include "startup/HandoffFile.h"
+#include "util/CodePage.h"
 #include "util/ErrorBox.h"
 
 namespace tornavel {
@@ -34,18 +35,6 @@ void CleanUp(const std::wstring& path, std::optional<TextStream>& stream,
         if (OrdinaryFileExists(path)) DeleteTextFile(path);
     });
     window.reset();
-}
-
-// True when the ANSI code page holds `c`, so an old debugger shows it as is.
-bool InAnsiCodePage(wchar_t c) {
-    // ASCII in any code page (and the check below fails for UTF-8 as the ANSI
-    // code page, which takes no default character).
-    if (c < 0x80) return true;
-    char bytes[8];
-    BOOL usedDefault = FALSE;
-    return ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &c, 1, bytes, sizeof(bytes), nullptr,
-                                 &usedDefault) > 0 &&
-           !usedDefault;
 }
 
 // A failed start is silent for the user; a debugger (or Wine with

@@ -5,14 +5,11 @@
 
 #include <atomic>
 
+#include "util/AccessibleIid.h"
 #include "util/ComPtr.h"
 
 namespace tornavel {
 namespace {
-
-// Declared here: MinGW's import library gives wrong bytes for it in a static link.
-constexpr IID kIidAccessible = {
-    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 struct Accessibility {
     decltype(&::CreateStdAccessibleObject) createStandard = nullptr;
@@ -92,9 +89,21 @@ class NamedAccessible final : public IAccessible, public IOleWindow, public IEnu
                                             DISPID* d) override {
         return standard_->GetIDsOfNames(r, n, c, l, d);
     }
+    // A late-bound client asks for the name through here: ours, as above.
     HRESULT STDMETHODCALLTYPE Invoke(DISPID d, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v,
                                      EXCEPINFO* e, UINT* a) override {
-        return standard_->Invoke(d, r, l, f, p, v, e, a);
+        if (d != DISPID_ACC_NAME || (f & DISPATCH_PROPERTYGET) == 0)
+            return standard_->Invoke(d, r, l, f, p, v, e, a);
+        if (v == nullptr) return E_POINTER;
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        const VARIANT child = p != nullptr && p->cArgs > 0 ? p->rgvarg[0] : self;
+        BSTR name = nullptr;
+        const HRESULT hr = get_accName(child, &name);
+        v->vt = SUCCEEDED(hr) ? VT_BSTR : VT_EMPTY;
+        v->bstrVal = name;
+        return hr;
     }
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override {
         return standard_->get_accParent(p);
@@ -202,9 +211,12 @@ std::optional<LRESULT> AnswerWithName(HWND control, WPARAM wParam, LPARAM lParam
     if (FAILED(library.createStandard(control, OBJID_CLIENT, kIidAccessible, standard.Out())) ||
         !standard)
         return std::nullopt;
-    // Ours until LresultFromObject takes its own reference.
+    // Ours until LresultFromObject takes its own reference; when it cannot,
+    // the control answers as it would without us.
     const ComPtr<IAccessible> named(new NamedAccessible(std::move(standard), name));
-    return library.lresultFromObject(kIidAccessible, wParam, named.Get());
+    const LRESULT result = library.lresultFromObject(kIidAccessible, wParam, named.Get());
+    if (FAILED(static_cast<HRESULT>(result))) return std::nullopt;
+    return result;
 }
 
 }  // namespace tornavel

@@ -30,4 +30,15 @@ std::string WideToAnsi(std::wstring_view wide) {
 
 std::wstring ThroughAnsiCodePage(std::wstring_view wide) { return AnsiToWide(WideToAnsi(wide)); }
 
+bool InAnsiCodePage(wchar_t c) {
+    // ASCII in any code page (and the check below fails for UTF-8 as the ANSI
+    // code page, which takes no default character).
+    if (c < 0x80) return true;
+    char bytes[8];
+    BOOL usedDefault = FALSE;
+    return ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, &c, 1, bytes, sizeof(bytes), nullptr,
+                                 &usedDefault) > 0 &&
+           !usedDefault;
+}
+
 }  // namespace tornavel

@@ -15,4 +15,8 @@ std::string WideToAnsi(std::wstring_view wide);
 // (a Polish "l" with a stroke becomes "l") or "?"; the rest stay as they are.
 std::wstring ThroughAnsiCodePage(std::wstring_view wide);
 
+// True when the ANSI code page holds `c` itself (no best fit, no "?"), so an
+// old debugger shows it as is.
+bool InAnsiCodePage(wchar_t c);
+
 }  // namespace tornavel

@@ -70,6 +70,7 @@ using UniqueIcon = UniqueHandle<NullableHandleTraits<HICON, &::DestroyIcon>>;
 using UniqueCursor = UniqueHandle<NullableHandleTraits<HCURSOR, &::DestroyCursor>>;
 // A kernel object's handle that is null when empty (a mutex, an event).
 using UniqueKernelHandle = UniqueHandle<NullableHandleTraits<HANDLE, &::CloseHandle>>;
+using UniqueModule = UniqueHandle<NullableHandleTraits<HMODULE, &::FreeLibrary>>;
 // A DC of our own making (CreateCompatibleDC).
 using UniqueMemoryDc = UniqueHandle<NullableHandleTraits<HDC, &::DeleteDC>>;
 // Memory the system allocated for us with LocalAlloc (FormatMessageW's text).

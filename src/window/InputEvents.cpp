@@ -28,7 +28,11 @@ Key KeyOf(WPARAM virtualKey) {
     }
 }
 
-bool IsPress(UINT message) {
+bool Down(int virtualKey) { return ::GetKeyState(virtualKey) < 0; }
+
+}  // namespace
+
+bool IsMousePress(UINT message) {
     switch (message) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
@@ -44,9 +48,11 @@ bool IsPress(UINT message) {
     }
 }
 
-bool Down(int virtualKey) { return ::GetKeyState(virtualKey) < 0; }
-
-}  // namespace
+bool AnyMouseButtonDown() {
+    for (const int button : {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2})
+        if (Down(button)) return true;
+    return false;
+}
 
 std::optional<InputRules::Answer> AnswerFor(InputRules& rules, const MSG& msg,
                                             const InputTargets& targets) {
@@ -62,7 +68,7 @@ std::optional<InputRules::Answer> AnswerFor(InputRules& rules, const MSG& msg,
         return rules.OnKeyDown(key);
     }
     if (msg.message == WM_CHAR) return rules.OnCharacter(static_cast<wchar_t>(msg.wParam));
-    if (!IsPress(msg.message)) return std::nullopt;
+    if (!IsMousePress(msg.message)) return std::nullopt;
 
     Spot spot = Spot::kElsewhere;
     const POINT at{static_cast<short>(LOWORD(msg.lParam)), static_cast<short>(HIWORD(msg.lParam))};

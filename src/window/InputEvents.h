@@ -19,6 +19,10 @@ struct InputTargets {
 // Turns a key going down, a typed character or a mouse press, meant for the
 // window or one of its controls, into the event the rules take, and gives
 // their answer; nothing for any other message.
+// A mouse button going down, a second click's included.
+bool IsMousePress(UINT message);
+bool AnyMouseButtonDown();
+
 std::optional<InputRules::Answer> AnswerFor(InputRules& rules, const MSG& msg,
                                             const InputTargets& targets);
 

@@ -7,12 +7,13 @@
 #include "core/RuntimeError.h"
 #include "util/AccessibleName.h"
 #include "util/BufferedPaint.h"
+#include "util/ScreenDpi.h"
 #include "util/SystemMessage.h"
 #include "util/WindowIcons.h"
 #include "util/WindowText.h"
 #include "window/InputEvents.h"
 #include "window/Placement.h"
-#include "window/SystemPalette.h"
+#include "window/CurrentPalette.h"
 #include "window/WindowlessPainting.h"
 
 namespace tornavel {
@@ -197,7 +198,9 @@ void MessageWindow::OnSecondPassed() {
 bool MessageWindow::PreTranslate(const MSG& msg) noexcept {
     if (hwnd_ == nullptr) return false;
     if (msg.hwnd != hwnd_ && !::IsChild(hwnd_, msg.hwnd)) return false;
-    return Guarded(texts::kKeyHandlerName, false, [&] {
+    const std::wstring_view handler =
+        IsMousePress(msg.message) ? texts::kMouseHandlerName : texts::kKeyHandlerName;
+    return Guarded(handler, false, [&] {
         const std::optional<Answer> answer =
             AnswerFor(rules_, msg,
                       {hwnd_, replyBox_.Handle(), closeButton_.Handle(), sendButton_.Handle(),
@@ -307,6 +310,10 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_MBUTTONUP:
             OnMouseButton(message);
             return 0;
+        case WM_XBUTTONDOWN:
+        case WM_XBUTTONUP:
+            OnMouseButton(message);
+            return TRUE;
         case WM_MOUSEMOVE:
             CarryOut(rules_.OnMove((wParam & MK_LBUTTON) != 0, (wParam & MK_RBUTTON) != 0,
                                    (wParam & MK_MBUTTON) != 0));
@@ -353,13 +360,11 @@ void MessageWindow::MoveFocus(bool backwards) {
 
 void MessageWindow::OnMouseButton(UINT message) {
     // The window keeps the mouse from a press to the last release, wherever it goes.
-    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN) {
+    if (IsMousePress(message)) {
         if (::GetCapture() != hwnd_) ::SetCapture(hwnd_);
         return;
     }
-    const bool anyDown = ::GetKeyState(VK_LBUTTON) < 0 || ::GetKeyState(VK_RBUTTON) < 0 ||
-                         ::GetKeyState(VK_MBUTTON) < 0;
-    if (!anyDown && ::GetCapture() == hwnd_) ::ReleaseCapture();
+    if (!AnyMouseButtonDown() && ::GetCapture() == hwnd_) ::ReleaseCapture();
 }
 
 void MessageWindow::UsePalette(const Palette& palette) {

@@ -104,8 +104,8 @@ class MessageWindow : public OwnedWindowHandle {
     std::function<bool()> ready_;
     std::function<void()> whenReady_;
     bool requested_ = false;
-    bool loaded_ = false;
-    Palette palette_{};  // Load() has given the buttons their pointer
+    bool loaded_ = false;  // Load() has given the buttons their pointer
+    Palette palette_{};
     std::wstring messageBoxName_{texts::kMessageBoxNamePrefix};
 
     UniqueFont messageFont_;

@@ -13,12 +13,6 @@ ScreenBox BoxOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
-int ScreenDpi() {
-    const WindowDc screen(nullptr);
-    const int dpi = ::GetDeviceCaps(screen.Get(), LOGPIXELSY);
-    return dpi > 0 ? dpi : 96;
-}
-
 RECT CentredPopUpRect(int dpi) {
     return layout::WindowRectCentredIn(
         {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}, dpi);

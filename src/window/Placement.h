@@ -4,9 +4,6 @@
 
 namespace tornavel {
 
-// The dpi a window gets before the system tells it its monitor's.
-int ScreenDpi();
-
 // The pop-up centred on the screen at `dpi`, where it is made, hidden.
 RECT CentredPopUpRect(int dpi);
 

@@ -5,15 +5,12 @@
 #include <ole2.h>
 #include <oleacc.h>
 
+#include "util/AccessibleIid.h"
 #include "util/ComPtr.h"
 #include "window/ReplyBox.h"
 
 namespace tornavel {
 namespace {
-
-// Declared here: MinGW's import library gives wrong bytes for it in a static link.
-constexpr IID kIidAccessible = {
-    0x618736E0, 0x3C3D, 0x11CF, {0x81, 0x0C, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71}};
 
 std::wstring NameOf(IUnknown* object) {
     ComPtr<IAccessible> accessible;
@@ -53,6 +50,14 @@ TEST(AccessibleName, EveryInterfaceLeadsBackToTheNamedObject) {
         EXPECT_EQ(itsIdentity.Get(), identity.Get()) << "one object, whichever way";
         EXPECT_EQ(NameOf(other.Get()), L"Respuesta");
     }
+    // A late-bound client, through IDispatch.
+    DISPPARAMS none{};
+    VARIANT name{};
+    EXPECT_EQ(object->Invoke(DISPID_ACC_NAME, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, &name,
+                             nullptr, nullptr),
+              S_OK);
+    EXPECT_TRUE(name.vt == VT_BSTR && std::wstring(name.bstrVal) == L"Respuesta");
+    ::VariantClear(&name);
     ComPtr<IOleWindow> window;
     HWND found = nullptr;
     EXPECT_TRUE(SUCCEEDED(object->QueryInterface(IID_IOleWindow, window.Out())) &&
