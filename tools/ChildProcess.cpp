@@ -24,14 +24,20 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv, const std::file
     for (int fd = 0; fd < 3; ++fd)
         posix_spawn_file_actions_addopen(&actions, fd, files[fd].c_str(),
                                          fd == 0 ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const int rc = posix_spawnp(&pid_, raw[0], &actions, nullptr, raw.data(), environ);
+    // A group of its own: wine-run's helpers die with it.
+    posix_spawnattr_t attributes;
+    posix_spawnattr_init(&attributes);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
+    posix_spawnattr_setpgroup(&attributes, 0);
+    const int rc = posix_spawnp(&pid_, raw[0], &actions, &attributes, raw.data(), environ);
+    posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) throw std::runtime_error("cannot start " + argv.at(0));
 }
 
 ChildProcess::~ChildProcess() {
     if (exitCode_) return;
-    kill(pid_, SIGKILL);
+    kill(-pid_, SIGKILL);
     WaitExit(std::chrono::seconds(10));
     // For the Wine server to drop the windows of a Windows program.
     std::this_thread::sleep_for(std::chrono::milliseconds(200));

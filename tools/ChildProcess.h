@@ -3,7 +3,8 @@
 // A program started from Linux, its arguments passed as a list, never through
 // a shell. Its input is /dev/null (a Wine program can wait on an inherited
 // terminal); its output and errors go to files, or nowhere. Its owner kills
-// it if it still runs. Used by startup-timer and the end-to-end tests.
+// it, with every process it started, if it still runs. Used by startup-timer and the end-to-end
+// tests.
 
 #include <sys/types.h>
 

@@ -2,7 +2,7 @@
 // JSON on one line. Runs under Wine beside the program it looks at.
 //
 //   probe.exe [--title TEXT] [--class NAME] [--nth N] [--wait MS] [--topmost 1] [--dpi N]
-//             [--paste N]
+//             [--paste N] [--close 1]
 //
 // --title  the caption to look for (default "Tornavel - Mensaje")
 // --class  the window class to look for (say "#32770" for a message box)
@@ -15,6 +15,8 @@
 // --paste  first paste N characters, most of them outside code page 1252, in
 //          lines of about 100, into the window's second edit box (the reply),
 //          as Ctrl+V would; "pasteMs" says how long the box took to answer
+// --close  last, send the window WM_CLOSE, as another program (or the
+//          taskbar) asks it to close
 //
 // Printed: the window's rectangle, client size, styles and extended styles
 // (with "topmost"), visibility, whether it is the foreground window, the class
@@ -92,7 +94,8 @@ std::wstring TextOf(HWND hwnd) {
 // object, as the platform's accessibility (MSAA) gives them.
 std::string Accessible(HWND hwnd) {
     IAccessible* object = nullptr;
-    if (FAILED(::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), tornavel::kIidAccessible,
+    if (FAILED(::AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT),
+                                            tornavel::kIidAccessible,
                                             reinterpret_cast<void**>(&object))) ||
         object == nullptr)
         return "";
@@ -160,6 +163,7 @@ int wmain(int argc, wchar_t** argv) {
     std::size_t paste = 0;
     int nth = 0;
     bool topmost = false;
+    bool close = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring option = argv[i];
         if (option == L"--title") title = argv[i + 1];
@@ -169,6 +173,7 @@ int wmain(int argc, wchar_t** argv) {
         if (option == L"--paste") paste = static_cast<std::size_t>(_wtoi(argv[i + 1]));
         if (option == L"--nth") nth = _wtoi(argv[i + 1]);
         if (option == L"--topmost") topmost = _wtoi(argv[i + 1]) != 0;
+        if (option == L"--close") close = _wtoi(argv[i + 1]) != 0;
     }
 
     const DWORD start = ::GetTickCount();
@@ -184,8 +189,12 @@ int wmain(int argc, wchar_t** argv) {
         if (::GetTickCount() - start >= waitMs) break;
         ::Sleep(100);
     }
+    // The screen as this process sees it: Wine reports 1024 x 768 to a
+    // process that starts before its desktop has told the real size.
+    const std::string screen = ",\"screen\":[" + std::to_string(::GetSystemMetrics(SM_CXSCREEN)) +
+                               "," + std::to_string(::GetSystemMetrics(SM_CYSCREEN)) + "]";
     if (hwnd == nullptr) {
-        std::puts("{\"found\":false}");
+        std::puts(("{\"found\":false" + screen + "}").c_str());
         return 1;
     }
 
@@ -216,7 +225,7 @@ int wmain(int argc, wchar_t** argv) {
     ::GetGUIThreadInfo(thread, &gui);
 
     std::string out = "{\"found\":true";
-    out += ",\"pid\":" + std::to_string(pid);
+    out += ",\"pid\":" + std::to_string(pid) + screen;
     out += ",\"class\":" + Json(ClassOf(hwnd));
     out += ",\"caption\":" + Json(TextOf(hwnd));
     out += ",\"rect\":" + Rect(window);
@@ -252,5 +261,6 @@ int wmain(int argc, wchar_t** argv) {
     out += "],\"focus\":" + std::to_string(focus) + "}";
     std::fwrite(out.data(), 1, out.size(), stdout);
     std::fputc('\n', stdout);
+    if (close) ::SendMessageTimeoutW(hwnd, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 #include <X11/extensions/Xfixes.h>
 
 #include <memory>
@@ -20,6 +21,13 @@ DisplayPtr OpenDisplay() {
 }
 
 }  // namespace
+
+void ClickNow(unsigned button) {
+    const DisplayPtr display = OpenDisplay();
+    XTestFakeButtonEvent(display.get(), button, True, CurrentTime);
+    XTestFakeButtonEvent(display.get(), button, False, CurrentTime);
+    XSync(display.get(), False);
+}
 
 MappedWindowWatch::MappedWindowWatch() : display_(XOpenDisplay(nullptr)) {
     if (display_ == nullptr) throw std::runtime_error("no X display");

@@ -1,8 +1,8 @@
 #pragma once
 
 // What the X display shows, read from Linux: a window of a given name being
-// mapped, a screenshot, the pointer's picture. Used by startup-timer and the
-// end-to-end tests.
+// mapped, a screenshot, the pointer's picture; and a click made at once. Used by startup-timer and
+// the end-to-end tests.
 
 #include <chrono>
 #include <cstdint>
@@ -38,6 +38,11 @@ struct Picture {
     std::uint32_t At(int x, int y) const { return argb[static_cast<std::size_t>(y) * width + x]; }
     std::uint32_t Rgb(int x, int y) const { return At(x, y) & 0xFFFFFF; }
 };
+
+// A click of mouse button `button` where the pointer is, sent to the display
+// by this process at once: no helper process to start, however busy the
+// machine is.
+void ClickNow(unsigned button);
 
 // The whole screen now.
 Picture Screenshot();

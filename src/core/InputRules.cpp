@@ -1,7 +1,5 @@
 #include "core/InputRules.h"
 
-#include "core/ReplyDatagram.h"
-
 namespace tornavel {
 void InputRules::Appeared(std::int64_t timeMs) noexcept {
     appeared_ = true;
@@ -62,9 +60,7 @@ InputRules::Answer InputRules::OnPress(Spot spot, std::int64_t timeMs,
                                        bool anotherButtonDown) noexcept {
     const bool onButton = spot == Spot::kCloseButton || spot == Spot::kSendButton;
     // A press meant for what was there a moment ago: as if it never happened.
-    if (onButton &&
-        (!appeared_ || timeMs - appearedMs_ < kButtonsDeadMs))
-        return Answer::kIgnore;
+    if (onButton && (!appeared_ || timeMs - appearedMs_ < kButtonsDeadMs)) return Answer::kIgnore;
     inBurst_ = false;
     // A second button keeps what the first one's press decided.
     if (!anotherButtonDown) dragArmed_ = spot == Spot::kTitleLabel;
@@ -78,8 +74,8 @@ InputRules::Answer InputRules::OnMove(bool left, bool right, bool middle) noexce
     return Answer::kStartDrag;
 }
 
-InputRules::Answer InputRules::OnSendClicked(std::wstring_view reply) noexcept {
-    return IsBlankReply(reply) ? Answer::kEndAtOnce : Answer::kSend;
+InputRules::Answer InputRules::OnSendClicked(bool replyBlank) noexcept {
+    return replyBlank ? Answer::kEndAtOnce : Answer::kSend;
 }
 
 }  // namespace tornavel

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 namespace tornavel {
 
@@ -70,9 +69,10 @@ class InputRules {
     // The window has lost the mouse.
     void OnCaptureLost() noexcept { dragArmed_ = false; }
 
-    // The send button's click, whichever key or press brought it: a reply
-    // that is not blank is sent, and the program ends either way.
-    static Answer OnSendClicked(std::wstring_view reply) noexcept;
+    // The send button's click: a reply that is not blank is sent, and the
+    // program ends either way. (Enter answers kSend only for a reply that is
+    // not blank.)
+    static Answer OnSendClicked(bool replyBlank) noexcept;
 
   private:
     // Whether a key at `timeMs` belongs to the burst; it extends it.

@@ -7,12 +7,12 @@ namespace tornavel {
 // What Windows says of the person's moment, numbered as
 // SHQueryUserNotificationState answers.
 enum class UserMoment : int {
-    kNotPresent = 1,        // the screen is locked, or another user is on it
-    kBusy = 2,              // a program fills the screen in the foreground
+    kNotPresent = 1,  // the screen is locked, or another user is on it
+    kBusy = 2,        // a program fills the screen in the foreground
     kDirect3DFullScreen = 3,
-    kPresenting = 4,        // presentation mode, or a full-screen slide show
+    kPresenting = 4,  // presentation mode, or a full-screen slide show
     kAcceptsNotifications = 5,
-    kQuietTime = 6,         // the first hour of a new user or a new Windows
+    kQuietTime = 6,  // the first hour of a new user or a new Windows
     kFullScreenApp = 7,
 };
 

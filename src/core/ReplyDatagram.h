@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/FieldRecord.h"
+#include "core/ReplyText.h"
 
 namespace tornavel {
 
@@ -24,15 +25,6 @@ std::int32_t MakeReplyId(const TimeOfDay& time, int randomPart);
 
 // "hh:mm AM" on the 12-hour clock: 00:30 gives "12:30 AM", 12:00 "12:00 PM".
 std::wstring TimeStamp(const TimeOfDay& time);
-
-// Only U+0020 counts as a blank in a reply.
-inline constexpr wchar_t kBlank = L' ';
-
-// A reply of blanks only, or nothing: there is nothing to send.
-bool IsBlankReply(std::wstring_view reply) noexcept;
-
-// The reply without leading and trailing U+0020 blanks; tabs and line breaks stay.
-std::wstring TrimBlanks(std::wstring_view text);
 
 // token¶field 4¶field 8¶field 9¶field 1¶id¶reply¶stamp. A record without one
 // of those fields raises error 9 before anything is built.

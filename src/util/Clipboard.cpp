@@ -23,8 +23,7 @@ class OpenClipboard {
 // Global memory, locked while this lives.
 class LockedMemory {
   public:
-    explicit LockedMemory(HGLOBAL memory) noexcept
-        : memory_(memory), data_(::GlobalLock(memory)) {}
+    explicit LockedMemory(HGLOBAL memory) noexcept : memory_(memory), data_(::GlobalLock(memory)) {}
     ~LockedMemory() {
         if (data_ != nullptr) ::GlobalUnlock(memory_);
     }

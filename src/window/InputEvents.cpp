@@ -1,6 +1,6 @@
 #include "window/InputEvents.h"
 
-#include "core/ReplyDatagram.h"
+#include "core/ReplyText.h"
 #include "core/TickCount.h"
 #include "util/WindowText.h"
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/MessageText.h"
+#include "core/ReplyText.h"
 #include "core/RuntimeError.h"
 #include "util/AccessibleName.h"
 #include "util/BufferedPaint.h"
@@ -232,13 +233,9 @@ bool MessageWindow::CarryOut(Answer answer) {
             return true;
         case Answer::kIgnore:
             return true;
-        case Answer::kSend: {
-            std::wstring reply = replyBox_.Text();  // as typed: the sender trims it
-            if (InputRules::OnSendClicked(reply) != Answer::kSend)
-                return CarryOut(Answer::kEndAtOnce);
-            Ask({Request::Kind::kSendReply, std::move(reply)});
+        case Answer::kSend:  // the reply is not blank: the rules saw to it
+            Ask({Request::Kind::kSendReply, replyBox_.Text()});  // as typed: the sender trims it
             return true;
-        }
         case Answer::kClose:
         case Answer::kEndAtOnce:
             Ask({answer == Answer::kClose ? Request::Kind::kClose : Request::Kind::kEndAtOnce, {}});
@@ -288,7 +285,7 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (HIWORD(wParam) == BN_CLICKED && from == closeButton_.Handle())
                 CarryOut(Answer::kClose);
             if (HIWORD(wParam) == BN_CLICKED && from == sendButton_.Handle())
-                CarryOut(Answer::kSend);
+                CarryOut(InputRules::OnSendClicked(IsBlankReply(replyBox_.Text())));
             if (HIWORD(wParam) == EN_CHANGE && from == replyBox_.Handle())
                 replyBox_.KeepInCodePage();
             return 0;

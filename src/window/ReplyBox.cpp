@@ -21,8 +21,7 @@ bool ReplyBox::Create(HWND parent) {
                      [this](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
                          switch (message) {
                              case WM_GETOBJECT:
-                                 return AnswerWithName(hwnd_, wParam, lParam,
-                                                       texts::kReplyBoxName);
+                                 return AnswerWithName(hwnd_, wParam, lParam, texts::kReplyBoxName);
                              case WM_CHAR:
                              case WM_IME_CHAR:
                                  return TypeInCodePage(message, static_cast<wchar_t>(wParam),

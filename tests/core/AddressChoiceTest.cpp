@@ -11,13 +11,13 @@ TEST(AddressChoice, ANamesIPv4AddressFirstAndIPv6OnlyWithoutOne) {
     std::vector<AddressFamily> dozen(11, v6);
     dozen.push_back(v4);
     const std::pair<std::vector<AddressFamily>, std::optional<std::size_t>> rows[] = {
-        {{v6, v4}, 1},     // "localhost" as Windows lists it
-        {{v4, v6}, 0},     //
-        {{v4}, 0},         // a dotted address, as it is
-        {{v6}, 0},         // IPv6 only, or an IPv6 literal
+        {{v6, v4}, 1},      // "localhost" as Windows lists it
+        {{v4, v6}, 0},      //
+        {{v4}, 0},          // a dotted address, as it is
+        {{v6}, 0},          // IPv6 only, or an IPv6 literal
         {{v6, v4, v4}, 1},  // several IPv4: the first
-        {{other, v6}, 1},  //
-        {dozen, 11},       //
+        {{other, v6}, 1},   //
+        {dozen, 11},        //
         {{other}, std::nullopt},
         {{}, std::nullopt},  // none: the host cannot be found
     };

@@ -20,6 +20,7 @@ nlohmann::json Probe(std::chrono::milliseconds wait, const ProbeFor& what) {
     if (!what.className.empty()) args.insert(args.end(), {"--class", what.className});
     if (what.dpi >= 0) args.insert(args.end(), {"--dpi", std::to_string(what.dpi)});
     if (what.paste > 0) args.insert(args.end(), {"--paste", std::to_string(what.paste)});
+    if (what.close) args.insert(args.end(), {"--close", "1"});
     const fs::path out =
         fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
     Process(Wine((kBuild / "tools" / "probe.exe").string(), args), out).WaitExit(60s);

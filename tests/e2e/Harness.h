@@ -104,9 +104,10 @@ class AppFolder {
 struct ProbeFor {
     std::string title = "Tornavel - Mensaje";
     std::string className = {};  // any
-    int nth = 0;            // the Nth such window, the top one first
-    int dpi = -1;           // first tell it it moved to a monitor of this dpi
-    int paste = 0;          // first paste this many characters into its reply box
+    int nth = 0;                 // the Nth such window, the top one first
+    int dpi = -1;                // first tell it it moved to a monitor of this dpi
+    int paste = 0;               // first paste this many characters into its reply box
+    bool close = false;          // last, send it WM_CLOSE from this other process
 };
 
 // The probe's JSON for a window, waiting up to `wait` for it to show (the

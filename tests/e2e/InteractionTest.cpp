@@ -23,8 +23,7 @@ using Steps = std::vector<std::pair<std::string, std::string>>;
 // line of seven fields is cut to seven. `atOnce` runs the moment the window shows.
 struct PopUp {
     explicit PopUp(const std::vector<std::string>& fields = {},
-                   const std::string& host = "127.0.0.1",
-                   const std::function<void()>& atOnce = {})
+                   const std::string& host = "127.0.0.1", const std::function<void()>& atOnce = {})
         : second(host == "::1" ? AF_INET6 : AF_INET), secondHost(host) {
         std::vector<std::string> line{
             "0",    "Ana", "127.0.0.1", std::to_string(first.Port()), "7", "5",
@@ -38,6 +37,7 @@ struct PopUp {
         program = app.Start();
         if (!watch.WaitFor("Tornavel - Mensaje", std::chrono::steady_clock::now() + 20s))
             throw std::runtime_error("the pop-up did not show");
+        mappedAt = std::chrono::steady_clock::now();
         if (atOnce) atOnce();
         buttonsAwake = std::chrono::steady_clock::now() + 600ms;
         const nlohmann::json window = Probe(20s);
@@ -73,7 +73,7 @@ struct PopUp {
     AppFolder app;
     std::string handoff;
     std::unique_ptr<Process> program;
-    std::chrono::steady_clock::time_point buttonsAwake;
+    std::chrono::steady_clock::time_point mappedAt, buttonsAwake;
     std::pair<int, int> origin;
 };
 
@@ -123,13 +123,27 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
         {{{"type", "   "}, {"click", "send"}}, std::nullopt},
         {{{"wait", "1100"}, {"type", "  "}, {"key", "Return"}}, std::nullopt, false}};
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE("case " + std::to_string(&c - cases));
+    int strayTries = 0;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE("case " + std::to_string(i));
         // A pop-up centred on 1280 x 1024 has its send button there.
         if (c.strayClick) Xdotool({"mousemove", "634", "611"});
+        std::chrono::steady_clock::time_point clickedAt;
         PopUp popUp({}, c.secondHost, [&] {
-            if (c.strayClick) Xdotool({"click", "1"});
+            if (c.strayClick) tools::ClickNow(1);
+            clickedAt = std::chrono::steady_clock::now();
         });
+        // The stray click must come within the buttons' first half second: a
+        // machine too busy to send it in time tries the row again, twice.
+        if (c.strayClick && clickedAt - popUp.mappedAt > 250ms) {
+            const bool again = ++strayTries < 3;
+            std::cout << "case " << i << ": the stray click came "
+                      << (clickedAt - popUp.mappedAt) / 1ms << " ms after the pop-up showed, "
+                      << (again ? "so it runs again\n" : "three times: not tried here\n");
+            i -= again;
+            continue;
+        }
         const std::time_t before = std::time(nullptr);
         popUp.Do(c.steps);
         const std::optional<std::string> first = popUp.first.Receive(c.reply ? 10s : 700ms);
@@ -150,52 +164,87 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
 }
 
 TEST(FailingDestination, TheErrorBoxSaysWhyAndWhatWasBeingSent) {
-    const std::string ours = "\r\n\r\nFuente: TornavelMensaje";
-    const std::pair<std::vector<std::string>, std::string> cases[] = {
-        {{"", "", "", "", "", "", "", "", "", "abc"},
-         "13\r\nDescripci\u00F3n: No coinciden los tipos" + ours},
+    const std::string ours = "\r\n\r\nFuente: TornavelMensaje",
+                      socket = "\r\n\r\nFuente: MensajeriaWSK_SEND";
+    const std::string mismatch = "13\r\nDescripci\u00F3n: No coinciden los tipos" + ours;
+    const std::string unknown = "11001\r\nDescripci\u00F3n: Host not found." + socket;
+    // The fields that replace the line's, and what fails; the first datagram
+    // goes out before its own destination fails or the second's does.
+    const std::tuple<std::vector<std::string>, std::string, bool> cases[] = {
+        {{"", "", "", "", "", "", "", "", "", "abc"}, mismatch, true},
         {{"", "", "", "", "", "", ""},
-         "9\r\nDescripci\u00F3n: Sub\u00EDndice fuera del intervalo" + ours},
-        // A host of blanks names nobody: refused as one that cannot be found.
-        {{"", "", "", "", "", "", "", "", "  "},
-         "11001\r\nDescripci\u00F3n: Host not found.\r\n\r\nFuente: MensajeriaWSK_SEND"},
+         "9\r\nDescripci\u00F3n: Sub\u00EDndice fuera del intervalo" + ours,
+         false},
+        {{"", "", "", "", "", "", "", "", "  "}, unknown, true},  // a host of blanks names nobody
+        {{"", "", "", "x7"}, mismatch, false},
+        {{"", "", "", "70000"},
+         "380\r\nDescripci\u00F3n: El valor de la propiedad no es v\u00E1lido" + socket,
+         false},
+        {{"", "", "nadie.invalid"}, unknown, false},
     };
-    for (const auto& [fields, error] : cases) {
+    for (const auto& [fields, error, firstGoes] : cases) {
         SCOPED_TRACE(error);
         PopUp popUp(fields);
         popUp.Do({{"type", "Voy"}, {"click", "send"}});
-        // The first goes out before a bad second port fails; nothing, before
-        // a short line does.
-        const std::optional<std::string> first = popUp.first.Receive(fields.size() > 7 ? 10s : 1s);
-        EXPECT_EQ(first.has_value(), fields.size() > 7);
-        const nlohmann::json box = Probe(10s, {.title = "Ha ocurrido un error", .className = "#32770"});
+        const std::optional<std::string> first = popUp.first.Receive(firstGoes ? 10s : 1s);
+        EXPECT_EQ(first.has_value(), firstGoes);
+        const nlohmann::json box =
+            Probe(10s, {.title = "Ha ocurrido un error", .className = "#32770"});
         ASSERT_TRUE(box.value("found", false)) << "no error box";
         std::string text;
         for (const auto& child : box["children"])
             if (child["id"] == 0xFFFF) text = child["text"];
-        // The detail is the datagram being sent, in UTF-8 here.
-        const std::string detail = first ? "MSG-ENVIADO_KORVexe" + first->substr(10) : "";
-        EXPECT_EQ(text, "N\u00FAmero: " + error +
-                            "\r\nVentana: TIVwAPL        Proceso : "
-                            "proMensajes_Mensaje_proEnviar\r\nDetalle : " +
-                            std::regex_replace(detail, std::regex("\xB6"), "\xC2\xB6"));
+        // The detail is the datagram being sent, in UTF-8 here: the second,
+        // the first (its id unknown here), or none before a short line.
+        const std::string head = "N\u00FAmero: " + error +
+                                 "\r\nVentana: TIVwAPL        Proceso : "
+                                 "proMensajes_Mensaje_proEnviar\r\nDetalle : ";
+        const std::string detail = first               ? "MSG-ENVIADO_KORVexe" + first->substr(10)
+                                   : fields.size() > 7 ? "MSG-ENVIAR\xB6"
+                                                       : "";
+        const std::string expected =
+            head + std::regex_replace(detail, std::regex("\xB6"), "\xC2\xB6");
+        EXPECT_EQ(text.substr(0, expected.size()), expected);
         Xdotool({"key", "Return"});
         EXPECT_EQ(popUp.program->WaitExit(15s), std::optional<int>(0)) << "ended after OK";
     }
 }
 
+// Another program asks the pop-up to close (WM_CLOSE, sent, as the taskbar
+// does): it ends at once, with nothing sent and the hand-off file kept. The
+// focus on the close button, no caret blinks: nothing else wakes the pop-up.
+TEST(FailingDestination, AClosingAskedByAnotherProgramEndsItWithNothingSent) {
+    PopUp popUp;
+    popUp.Do({{"type", "Voy"}, {"wait", "1100"}, {"key", "Tab"}, {"wait", "300"}});
+    Probe(2s, {.close = true});
+    EXPECT_EQ(popUp.program->WaitExit(5s), std::optional<int>(0));
+    EXPECT_FALSE(popUp.first.Receive(100ms).has_value());
+    EXPECT_EQ(popUp.app.ReadHandoff(), popUp.handoff);
+}
+
 // Someone typing into another window when the pop-up appears, a key every
 // 150 ms: from its appearance on, the keys land in the reply box, and no key
-// of that stream sends, closes or leaves the message.
+// of that stream sends, closes or leaves the message. One helper types the
+// whole stream; the pop-up must appear while it runs.
 TEST(Keyboard, AStreamOfKeysFromAnotherWindowOnlyEverTypesIntoTheReply) {
-    Process typist({"xdotool", "type", "--delay", "150", std::string(30, 'a')});
-    PopUp popUp;
-    typist.WaitExit(30s);
-    popUp.Do({{"key", "Escape"},
-              {"key", "alt+F4"},
-              {"key", "Tab"},
-              {"key", "space"},
-              {"key", "Return"}});
+    std::unique_ptr<PopUp> shown;
+    for (int tries = 1; !shown; ++tries) {
+        Args keys{"xdotool", "key", "--delay", "150"};
+        keys.insert(keys.end(), 30, "a");
+        keys.insert(keys.end(), {"Escape", "alt+F4", "Tab", "space", "Return"});
+        Process typist(keys);
+        bool during = false;
+        auto popUp = std::make_unique<PopUp>(std::vector<std::string>{}, "127.0.0.1",
+                                             [&] { during = !typist.WaitExit(0ms); });
+        typist.WaitExit(30s);
+        if (during)
+            shown = std::move(popUp);
+        else if (tries == 3)
+            GTEST_SKIP() << "the pop-up never showed within the stream";
+        else
+            std::cout << "the pop-up showed after the stream had ended: it runs again\n";
+    }
+    PopUp& popUp = *shown;
     EXPECT_FALSE(popUp.first.Receive(700ms)) << "a key of the stream sent";
     ASSERT_FALSE(popUp.program->WaitExit(0ms)) << "a key of the stream ended the pop-up";
     const std::string typed = Probe(2s)["children"][1]["text"];

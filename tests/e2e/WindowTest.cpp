@@ -184,9 +184,9 @@ TEST(ShownWindow, PopUpsStartedTogetherNeverShareAPlace) {
             std::vector<std::unique_ptr<Process>> programs;
             for (auto& folder : folders) {
                 folder = std::make_unique<AppFolder>();
-                folder->WriteHandoff(HandoffLine({"0", "Ana", "127.0.0.1", "9", "7", "5",
-                                                  std::string(length, 'm'), "x", "127.0.0.1",
-                                                  "9"}));
+                folder->WriteHandoff(
+                    HandoffLine({"0", "Ana", "127.0.0.1", "9", "7", "5", std::string(length, 'm'),
+                                 "x", "127.0.0.1", "9"}));
             }
             for (const auto& folder : folders) programs.push_back(folder->Start());
             ASSERT_TRUE(Probe(60s, {.nth = count - 1}).value("found", false)) << "not all shown";
@@ -198,8 +198,8 @@ TEST(ShownWindow, PopUpsStartedTogetherNeverShareAPlace) {
             EXPECT_EQ(places.size(), static_cast<std::size_t>(count));
             EXPECT_EQ(*places.begin(), std::pair((1280 - 492) / 2, (1024 - 281) / 2)) << "centred";
             if (count == 2) {
-                EXPECT_EQ(*places.rbegin(), std::pair(places.begin()->first + 40,
-                                                      places.begin()->second + 40));
+                EXPECT_EQ(*places.rbegin(),
+                          std::pair(places.begin()->first + 40, places.begin()->second + 40));
             }
         }
     }

@@ -1,15 +1,15 @@
 // libFuzzer target: one hand-off line, and a reply cut from the same input,
 // down the road the core gives them: the fields split and read as the window
 // reads them, the message expanded and clipped, the message box's name, the
-// ports through text-to-integer, both reply datagrams, the line a failed
-// start writes. Each
+// ports through text-to-integer, both reply datagrams, the changed span the
+// reply box replaces, the line a failed start writes. Each
 // step checks what it promises; a broken promise aborts, and libFuzzer keeps
 // the input. It writes nothing itself.
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
+#include "core/ChangedSpan.h"
 #include "core/FieldRecord.h"
 #include "core/MessageText.h"
 #include "core/ReplyDatagram.h"
@@ -73,20 +73,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    // Both datagrams: eight pieces and the reply's own separators.
+    // Both datagrams: the token first, the reply whole in them.
     const std::wstring trimmed = TrimBlanks(reply);
     Check(IsBlankReply(reply) == trimmed.empty());
-    const auto separators = [](std::wstring_view text) {
-        return std::count(text.begin(), text.end(), kFieldSeparator);
-    };
     try {
         const std::wstring stamp = TimeStamp({static_cast<int>(size % 24), 5, 9});
         for (const wchar_t* token : {texts::kFirstReplyToken, texts::kSecondReplyToken}) {
             const std::wstring datagram = ComposeReplyDatagram(token, record, 1, trimmed, stamp);
-            Check(datagram.rfind(token, 0) == 0 && separators(datagram) == 7 + separators(trimmed));
+            Check(datagram.rfind(token, 0) == 0 && datagram.find(trimmed) != std::wstring::npos);
         }
     } catch (const RuntimeError& e) {
         Check(e.Number() == kErrSubscriptOutOfRange && record.Count() < 10);
+    }
+
+    // The changed span: what it replaces in the old text gives the new one.
+    for (const auto& [before, after] :
+         {std::pair<std::wstring_view, std::wstring_view>{line, expanded}, {reply, sender}}) {
+        const ChangedSpan span = FindChangedSpan(before, after);
+        Check(span.start + span.beforeLength <= before.size() &&
+              std::wstring(before.substr(0, span.start)) +
+                      std::wstring(after.substr(span.start, span.afterLength)) +
+                      std::wstring(before.substr(span.start + span.beforeLength)) ==
+                  after);
     }
 
     // The line a failed start writes: one line, whatever the hand-off line holds.

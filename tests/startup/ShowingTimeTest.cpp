@@ -10,7 +10,8 @@ namespace tornavel {
 namespace {
 
 // Runs the message loop for `ms`, or until `done` answers true.
-void PumpFor(ULONGLONG ms, const std::function<bool()>& done = [] { return false; }) {
+void PumpFor(
+    ULONGLONG ms, const std::function<bool()>& done = [] { return false; }) {
     const ULONGLONG end = ::GetTickCount64() + ms;
     for (MSG msg{}; ::GetTickCount64() < end && !done();) {
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
