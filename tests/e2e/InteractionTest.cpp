@@ -292,11 +292,16 @@ TEST(Keyboard, UndoTakesBackThePersonsOwnEdit) {
     const auto reply = [] { return Probe(2s)["children"][1]["text"].get<std::string>(); };
     {
         PopUp popUp;
-        popUp.Do({{"wait", "1100"}, {"type", "Vale "}, {"wait", "300"}, {"slow", "\xC5\x82"}});
-        EXPECT_EQ(reply(), "Vale l");
+        // Typed in the middle of the text.
+        popUp.Do({{"wait", "1100"},
+                  {"type", "Vale ok"},
+                  {"key", "Left"},
+                  {"key", "Left"},
+                  {"slow", "\xC5\x82"}});
+        EXPECT_EQ(reply(), "Vale lok");
         popUp.Do({{"key", "ctrl+z"}});
         const std::string undone = reply();
-        EXPECT_TRUE(undone == "Vale " || undone.empty()) << undone;
+        EXPECT_TRUE(undone == "Vale ok" || undone.empty()) << undone;
     }
     // A box of its own: the edit control joins an insertion to the undo of
     // an edit at the same place.

@@ -43,9 +43,6 @@ TEST(Start, ShowsTheWindowOrEndsQuietlyAndTellsADebuggerWhy) {
         {"a long name", HandoffLine({"0", std::string(3000, 'W'), "h", "1", "4", "5", "m"}), true,
          ""}};
     // clang-format on
-    // A pop-up a failed test before this one left behind would look like ours.
-    for (int i = 0; i < 20 && Probe(0ms).value("found", false); ++i)
-        std::this_thread::sleep_for(250ms);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         AppFolder app;

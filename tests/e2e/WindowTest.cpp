@@ -53,6 +53,8 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
                                   "127.0.0.1", "9002"}));
     const std::unique_ptr<Process> program = app.Start();
     const nlohmann::json first = WaitForWindow();
+    ASSERT_EQ(first["screen"], nlohmann::json({1280, 1024}))
+        << "Wine reports Xvfb's screen by another size: its desktop has not finished starting";
     const Shown at96(first);
 
     // What the probe sees: a centred pop-up with no caption, border or sizing
@@ -131,76 +133,50 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
     EXPECT_EQ(Probe(2s, {.dpi = 0})["rect"], back["rect"]);
 }
 
-// A second message while the first is unanswered (the hand-off file
-// rewritten, the program started again): it opens one title-bar height lower
-// and to the right, on top, with its own message; its reply goes to its own
-// peer only, and the first stays as it was.
-TEST(ShownWindow, ASecondMessageOpensOneTitleBarLowerAndIsAnsweredOnItsOwn) {
-    AppFolder app;
-    UdpReceiver firstPeer, secondPeer;
-    const auto line = [](const char* message, const UdpReceiver& peer) {
-        const std::string port = std::to_string(peer.Port());
-        return HandoffLine(
-            {"0", "Ana", "127.0.0.1", port, "7", "5", message, "x", "127.0.0.1", port});
-    };
-    app.WriteHandoff(line("Primero", firstPeer));
-    const std::unique_ptr<Process> first = app.Start();
-    const nlohmann::json one = WaitForWindow();
-    app.WriteHandoff(line("Segundo", secondPeer));
-    const std::unique_ptr<Process> second = app.Start();
-    EXPECT_TRUE(Probe(20s, {.nth = 1}).value("found", false));
-    const nlohmann::json top = Probe(2s);
-    EXPECT_EQ(top["rect"][0].get<int>(), one["rect"][0].get<int>() + 40);
-    EXPECT_EQ(top["rect"][1].get<int>(), one["rect"][1].get<int>() + 40);
-    EXPECT_EQ(top["children"][0]["text"], "Segundo");
-
-    std::this_thread::sleep_for(1100ms);
-    Xdotool({"type", "Voy"});
-    Xdotool({"key", "Return"});
-    EXPECT_EQ(second->WaitExit(15s), std::optional<int>(0));
-    EXPECT_TRUE(secondPeer.Receive(10s).has_value()) << "the top one's reply";
-    EXPECT_FALSE(firstPeer.Receive(500ms).has_value()) << "nothing to the first one's peer";
-    EXPECT_FALSE(first->WaitExit(0ms)) << "the first one stays";
-    const nlohmann::json left = Probe(2s);
-    EXPECT_EQ(left["rect"], one["rect"]);
-    EXPECT_EQ(left["children"][0]["text"], "Primero");
-    EXPECT_EQ(left["children"][1]["text"], "");
-}
-
-}  // namespace
-}  // namespace e2e
-
-namespace e2e {
-namespace {
-
 // Messages that arrive in the same instant each get a place of their own:
 // two long ones (their message takes a while to lay out) lie one title-bar
-// height apart, every time; six short ones take six places.
-TEST(ShownWindow, PopUpsStartedTogetherNeverShareAPlace) {
+// height apart, every time; six short ones take six places. The top one of
+// two is answered on its own: its reply goes to its own peer only, and the
+// other stays as it was.
+TEST(ShownWindow, PopUpsStartedTogetherTakeAPlaceEachAndAreAnsweredOnTheirOwn) {
     for (const auto& [count, length, tries] : {std::tuple{2, 8000, 3}, std::tuple{6, 4, 1}}) {
         for (int attempt = 0; attempt < tries; ++attempt) {
             SCOPED_TRACE(std::to_string(count) + " pop-ups, try " + std::to_string(attempt));
             std::vector<std::unique_ptr<AppFolder>> folders(count);
+            std::vector<std::unique_ptr<UdpReceiver>> peers(count);
             std::vector<std::unique_ptr<Process>> programs;
-            for (auto& folder : folders) {
-                folder = std::make_unique<AppFolder>();
-                folder->WriteHandoff(
-                    HandoffLine({"0", "Ana", "127.0.0.1", "9", "7", "5", std::string(length, 'm'),
-                                 "x", "127.0.0.1", "9"}));
+            for (int i = 0; i < count; ++i) {
+                folders[i] = std::make_unique<AppFolder>();
+                peers[i] = std::make_unique<UdpReceiver>();
+                const std::string port = std::to_string(peers[i]->Port());
+                folders[i]->WriteHandoff(
+                    HandoffLine({"0", "Ana", "127.0.0.1", port, "7", "5",
+                                 std::string(length, 'a' + i), "x", "127.0.0.1", port}));
             }
             for (const auto& folder : folders) programs.push_back(folder->Start());
             ASSERT_TRUE(Probe(60s, {.nth = count - 1}).value("found", false)) << "not all shown";
+            std::vector<nlohmann::json> shown;
             std::set<std::pair<int, int>> places;
             for (int i = 0; i < count; ++i) {
-                const nlohmann::json window = Probe(2s, {.nth = i});
-                places.insert({window["rect"][0].get<int>(), window["rect"][1].get<int>()});
+                shown.push_back(Probe(2s, {.nth = i}));
+                places.insert({shown[i]["rect"][0].get<int>(), shown[i]["rect"][1].get<int>()});
             }
             EXPECT_EQ(places.size(), static_cast<std::size_t>(count));
             EXPECT_EQ(*places.begin(), std::pair((1280 - 492) / 2, (1024 - 281) / 2)) << "centred";
-            if (count == 2) {
-                EXPECT_EQ(*places.rbegin(),
-                          std::pair(places.begin()->first + 40, places.begin()->second + 40));
-            }
+            if (count != 2) continue;
+            EXPECT_EQ(*places.rbegin(),
+                      std::pair(places.begin()->first + 40, places.begin()->second + 40));
+            if (attempt + 1 < tries) continue;
+            const int top = shown[0]["children"][0]["text"].get<std::string>()[0] - 'a';
+            std::this_thread::sleep_for(1100ms);
+            Xdotool({"type", "Voy"});
+            Xdotool({"key", "Return"});
+            EXPECT_EQ(programs[top]->WaitExit(15s), std::optional<int>(0));
+            EXPECT_TRUE(peers[top]->Receive(10s).has_value()) << "the top one's reply";
+            EXPECT_FALSE(peers[1 - top]->Receive(500ms).has_value()) << "nothing to the other's";
+            const nlohmann::json left = Probe(2s);
+            EXPECT_EQ(left["rect"], shown[1]["rect"]) << "the other one stays";
+            EXPECT_EQ(left["children"][1]["text"], "");
         }
     }
 }

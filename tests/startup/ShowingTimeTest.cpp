@@ -38,15 +38,12 @@ TEST(ShowingTime, APopUpWaitsWhileThePersonPresentsAndShowsWhenThatEnds) {
     EXPECT_FALSE(::IsWindowVisible(window.Handle())) << "shown while the person presents";
     PumpFor(10000, [&] { return ::IsWindowVisible(window.Handle()) != FALSE; });
     PumpFor(1500);
-    ASSERT_TRUE(::IsWindowVisible(window.Handle()));
-    ASSERT_GE(asked.size(), 3u);
+    ASSERT_TRUE(::IsWindowVisible(window.Handle()) && asked.size() >= 3);
     EXPECT_LT(asked[asked.size() - 2], 3000u) << "the first ask after the change showed it";
     for (std::size_t i = 1; i < asked.size(); ++i)
         EXPECT_GE(asked[i] - asked[i - 1], 900u) << "asked more often than once a second";
-    RECT at{};
-    ::GetWindowRect(window.Handle(), &at);
-    const RECT centred = CentredPopUpRect(96);
-    EXPECT_TRUE(::EqualRect(&at, &centred)) << at.left << "," << at.top;
+    RECT at{}, centred = CentredPopUpRect(96);
+    EXPECT_TRUE(::GetWindowRect(window.Handle(), &at) && ::EqualRect(&at, &centred));
     EXPECT_TRUE(::GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
@@ -62,9 +59,7 @@ TEST(ShowingTime, AFailedCallShowsAtOnceAndAWaitingPopUpClosesAtLogOff) {
     EXPECT_FALSE(::IsWindowVisible(waiting.Handle()));
     EXPECT_TRUE(::SendMessageW(waiting.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
     ::SendMessageW(waiting.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
-    const std::optional<MessageWindow::Request> request = waiting.TakeRequest();
-    ASSERT_TRUE(request.has_value());
-    EXPECT_EQ(request->kind, MessageWindow::Request::Kind::kClose);
+    EXPECT_EQ(waiting.TakeRequest().value().kind, MessageWindow::Request::Kind::kClose);
 }
 
 }  // namespace
