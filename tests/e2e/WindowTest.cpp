@@ -149,9 +149,9 @@ TEST(ShownWindow, PopUpsStartedTogetherTakeAPlaceEachAndAreAnsweredOnTheirOwn) {
                 folders[i] = std::make_unique<AppFolder>();
                 peers[i] = std::make_unique<UdpReceiver>();
                 const std::string port = std::to_string(peers[i]->Port());
-                folders[i]->WriteHandoff(
-                    HandoffLine({"0", "Ana", "127.0.0.1", port, "7", "5",
-                                 std::string(length, 'a' + i), "x", "127.0.0.1", port}));
+                folders[i]->WriteHandoff(HandoffLine(
+                    {"0", "Ana", "127.0.0.1", port, "7", "5",
+                     std::string(length, static_cast<char>('a' + i)), "x", "127.0.0.1", port}));
             }
             for (const auto& folder : folders) programs.push_back(folder->Start());
             ASSERT_TRUE(Probe(60s, {.nth = count - 1}).value("found", false)) << "not all shown";
