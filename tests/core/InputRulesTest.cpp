@@ -20,7 +20,7 @@ using A = InputRules::Answer;
 // the close button (":other" elsewhere, ":blank" on a blank reply),
 // "press:send@499" (title, close, send, other; "press2" with another button
 // down), "move:L" with the left button down (L, R, M), "lost" the mouse,
-// "active@1500", "char:27", "click" the send button (":blank" on a blank reply).
+// "active@1500", "char:27".
 A Play(const std::string& steps) {
     using Spot = InputRules::Spot;
     using Key = InputRules::Key;
@@ -50,7 +50,6 @@ A Play(const std::string& steps) {
         else if (name == "char")
             last = rules.OnCharacter(static_cast<wchar_t>(std::stoi(arg)));
         else if (name == "move") last = rules.OnMove(has("L"), has("R"), has("M"));
-        else if (name == "click") last = InputRules::OnSendClicked(arg == "blank");
         else if (name.rfind("press", 0) == 0)
             last = rules.OnPress(spots.at(arg), time, name == "press2");
         else
@@ -92,7 +91,6 @@ TEST(InputRules, TheBurstTheKeysTheDeadButtonsAndTheDrag) {
         {"alt+F4@300", A::kHoldBack}, {"alt+F4@1400", A::kClose}, {"F4@1400", A::kPassOn},
         {"Space:close@300", A::kHoldBack}, {"Space:close@1400", A::kPassOn},
         {"Space@300", A::kPassOn}, {"a@300", A::kPassOn},
-        {"click", A::kSend}, {"click:blank", A::kEndAtOnce},
         // A press in the window ends the burst; one the buttons ignore does not.
         {"press:other@300 Enter@400", A::kSend}, {"press:send@300 Enter@400", A::kHoldBack},
         {"press:send@499", A::kIgnore}, {"press:close@499", A::kIgnore},
