@@ -11,16 +11,13 @@ TEST(AddressChoice, ANamesIPv4AddressFirstAndIPv6OnlyWithoutOne) {
     constexpr auto v4 = AddressFamily::kIPv4, v6 = AddressFamily::kIPv6;
     std::vector<AddressFamily> dozen(11, v6);
     dozen.push_back(v4);
+    // The first row is "localhost" as Windows lists it.
+    // clang-format off
     const std::pair<std::vector<AddressFamily>, std::optional<std::size_t>> rows[] = {
-        {{v6, v4}, 1},  // "localhost" as Windows lists it
-        {{v4, v6}, 0},
-        {{v4}, 0},
-        {{v6}, 0},
-        {{v6, v4, v4}, 1},
-        {{AddressFamily::kOther, v6}, 1},
-        {dozen, 11},
-        {{AddressFamily::kOther}, std::nullopt},
+        {{v6, v4}, 1}, {{v4, v6}, 0}, {{v4}, 0}, {{v6}, 0}, {{v6, v4, v4}, 1},
+        {{AddressFamily::kOther, v6}, 1}, {dozen, 11}, {{AddressFamily::kOther}, std::nullopt},
         {{}, std::nullopt}};
+    // clang-format on
     for (const auto& [resolved, chosen] : rows)
         EXPECT_EQ(ChooseAddress(resolved), chosen) << resolved.size() << " addresses";
     for (const auto& [host, names] :

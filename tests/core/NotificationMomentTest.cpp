@@ -6,19 +6,14 @@ namespace tornavel {
 namespace {
 
 TEST(NotificationMoment, AMessageWaitsWhileThePersonPresentsOrPlaysFullScreen) {
-    const std::pair<std::optional<int>, bool> rows[] = {
-        {1, false},  // not present: it waits on the person's own desktop, shown
-        {2, true},
-        {3, true},
-        {4, true},
-        {5, false},
-        {6, false},  // quiet time is for programs new to the machine
-        {7, true},
-        {0, false},
-        {8, false},
-        {-1, false},            // values no header knows
-        {std::nullopt, false},  // the call failed
-    };
+    // Not present (1): it waits on the person's own desktop, shown; quiet
+    // time (6) is for programs new to the machine; then values no header
+    // knows, and a failed call.
+    // clang-format off
+    const std::pair<std::optional<int>, bool> rows[] = {{1, false}, {2, true}, {3, true},
+        {4, true}, {5, false}, {6, false}, {7, true}, {0, false}, {8, false}, {-1, false},
+        {std::nullopt, false}};
+    // clang-format on
     for (const auto& [moment, waits] : rows)
         EXPECT_EQ(WaitsToShow(moment), waits) << moment.value_or(99);
 }

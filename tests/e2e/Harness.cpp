@@ -14,13 +14,12 @@ std::vector<std::string> AppFolder::DebugLines() const {
 }
 
 nlohmann::json Probe(std::chrono::milliseconds wait, const ProbeFor& what) {
-    Args args{"--wait", std::to_string(wait.count()), "--title", what.title,
-              "--nth",  std::to_string(what.nth)};
-    if (what.className.empty()) args.insert(args.end(), {"--topmost", "1"});
-    if (!what.className.empty()) args.insert(args.end(), {"--class", what.className});
-    if (what.dpi >= 0) args.insert(args.end(), {"--dpi", std::to_string(what.dpi)});
-    if (what.paste > 0) args.insert(args.end(), {"--paste", std::to_string(what.paste)});
-    if (what.close) args.insert(args.end(), {"--close", "1"});
+    // clang-format off
+    const Args args{"--wait", std::to_string(wait.count()), "--title", what.title,
+        "--class", what.className, "--topmost", what.className.empty() ? "1" : "0",
+        "--nth", std::to_string(what.nth), "--dpi", std::to_string(what.dpi),
+        "--paste", std::to_string(what.paste), "--close", what.close ? "1" : "0"};
+    // clang-format on
     const fs::path out =
         fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
     Process(Wine((kBuild / "tools" / "probe.exe").string(), args), out).WaitExit(60s);

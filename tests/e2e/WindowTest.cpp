@@ -1,5 +1,6 @@
 // The shown window, as the probe, a screen reader and a screenshot see it, at
 // 96 dpi and after moving to a monitor of 144 dpi.
+#include <deque>
 #include <set>
 
 #include "Harness.h"
@@ -142,18 +143,16 @@ TEST(ShownWindow, PopUpsStartedTogetherTakeAPlaceEachAndAreAnsweredOnTheirOwn) {
     for (const auto& [count, length, tries] : {std::tuple{2, 8000, 3}, std::tuple{6, 4, 1}}) {
         for (int attempt = 0; attempt < tries; ++attempt) {
             SCOPED_TRACE(std::to_string(count) + " pop-ups, try " + std::to_string(attempt));
-            std::vector<std::unique_ptr<AppFolder>> folders(count);
-            std::vector<std::unique_ptr<UdpReceiver>> peers(count);
+            std::deque<AppFolder> folders(count);
+            std::deque<UdpReceiver> peers(count);
             std::vector<std::unique_ptr<Process>> programs;
             for (int i = 0; i < count; ++i) {
-                folders[i] = std::make_unique<AppFolder>();
-                peers[i] = std::make_unique<UdpReceiver>();
-                const std::string port = std::to_string(peers[i]->Port());
-                folders[i]->WriteHandoff(HandoffLine(
+                const std::string port = std::to_string(peers[i].Port());
+                folders[i].WriteHandoff(HandoffLine(
                     {"0", "Ana", "127.0.0.1", port, "7", "5",
                      std::string(length, static_cast<char>('a' + i)), "x", "127.0.0.1", port}));
+                programs.push_back(folders[i].Start());
             }
-            for (const auto& folder : folders) programs.push_back(folder->Start());
             ASSERT_TRUE(Probe(60s, {.nth = count - 1}).value("found", false)) << "not all shown";
             std::vector<nlohmann::json> shown;
             std::set<std::pair<int, int>> places;
@@ -172,8 +171,8 @@ TEST(ShownWindow, PopUpsStartedTogetherTakeAPlaceEachAndAreAnsweredOnTheirOwn) {
             Xdotool({"type", "Voy"});
             Xdotool({"key", "Return"});
             EXPECT_EQ(programs[top]->WaitExit(15s), std::optional<int>(0));
-            EXPECT_TRUE(peers[top]->Receive(10s).has_value()) << "the top one's reply";
-            EXPECT_FALSE(peers[1 - top]->Receive(500ms).has_value()) << "nothing to the other's";
+            EXPECT_TRUE(peers[top].Receive(10s).has_value()) << "the top one's reply";
+            EXPECT_FALSE(peers[1 - top].Receive(500ms).has_value()) << "nothing to the other's";
             const nlohmann::json left = Probe(2s);
             EXPECT_EQ(left["rect"], shown[1]["rect"]) << "the other one stays";
             EXPECT_EQ(left["children"][1]["text"], "");

@@ -20,12 +20,9 @@ int SlateWidth(HICON icon, int x, int y) {
     const UniqueBitmap mask(info.hbmMask), colour(info.hbmColor);
     BITMAP bitmap{};
     ::GetObjectW(info.hbmColor, sizeof(bitmap), &bitmap);
-    HDC dc = ::CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = ::SelectObject(dc, info.hbmColor);
-    const bool slate = ::GetPixel(dc, x, y) == RGB(96, 112, 128);
-    ::SelectObject(dc, old);
-    ::DeleteDC(dc);
-    return slate ? bitmap.bmWidth : 0;
+    const UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    const SelectedObject selected(dc.Get(), info.hbmColor);
+    return ::GetPixel(dc.Get(), x, y) == RGB(96, 112, 128) ? bitmap.bmWidth : 0;
 }
 
 // Explorer shows the first icon group of the exe's resource directory; were

@@ -44,10 +44,10 @@ class HandoffFile : public ::testing::Test {
 TEST_F(HandoffFile, OnlyAPlainFileCountsAsThere) {
     EXPECT_EQ(std::get<std::int32_t>(FirstLine()), 53) << "gone before it was opened";
     Write("x");
+    // clang-format off
     const std::pair<DWORD, bool> kinds[] = {{FILE_ATTRIBUTE_READONLY, true},
-                                            {FILE_ATTRIBUTE_HIDDEN, false},
-                                            {FILE_ATTRIBUTE_SYSTEM, false},
-                                            {FILE_ATTRIBUTE_NORMAL, true}};
+        {FILE_ATTRIBUTE_HIDDEN, false}, {FILE_ATTRIBUTE_SYSTEM, false}, {FILE_ATTRIBUTE_NORMAL, true}};
+    // clang-format on
     for (const auto& [attributes, there] : kinds) {
         ASSERT_TRUE(::SetFileAttributesW(file_.c_str(), attributes));
         EXPECT_EQ(OrdinaryFileExists(file_), there) << attributes;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "util/UniqueHandle.h"
 #include "util/Win32.h"
 
 namespace tornavel {
@@ -9,17 +10,15 @@ namespace {
 
 // tornavel_planted.dll lies beside this test program.
 TEST(ProcessHardening, ADllBesideTheExeLoadsByNameBeforeAndNeverAfter) {
-    HMODULE planted = ::LoadLibraryW(L"tornavel_planted.dll");
-    ASSERT_NE(planted, nullptr) << "the planted DLL must load at first, or nothing is shown";
-    ::FreeLibrary(planted);
+    ASSERT_NE(UniqueModule(::LoadLibraryW(L"tornavel_planted.dll")).Get(), nullptr)
+        << "the planted DLL must load at first, or nothing is shown";
 
     HardenProcess();
 
     EXPECT_EQ(::LoadLibraryW(L"tornavel_planted.dll"), nullptr)
         << "loaded from the exe's folder after hardening";
-    HMODULE system = ::LoadLibraryW(L"version.dll");
-    EXPECT_NE(system, nullptr) << "System32's DLLs still load";
-    if (system != nullptr) ::FreeLibrary(system);
+    EXPECT_NE(UniqueModule(::LoadLibraryW(L"version.dll")).Get(), nullptr)
+        << "System32's DLLs still load";
 }
 
 }  // namespace
