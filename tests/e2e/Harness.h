@@ -34,7 +34,6 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using Args = std::vector<std::string>;
 using Process = tools::ChildProcess;
-using tools::CurrentCursor;
 using tools::Picture;
 using tools::Screenshot;
 using tools::UdpReceiver;

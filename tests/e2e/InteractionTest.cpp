@@ -41,10 +41,7 @@ struct PopUp {
         mappedAt = std::chrono::steady_clock::now();
         if (atOnce) atOnce();
         buttonsAwake = std::chrono::steady_clock::now() + 600ms;
-        const nlohmann::json window = Probe(20s);
-        if (!window.value("found", false))
-            throw std::runtime_error(program->WaitExit(0ms) ? "the pop-up ended as it showed"
-                                                            : "the pop-up did not show");
+        const nlohmann::json window = WaitForWindow();
         origin = {window["rect"][0], window["rect"][1]};
     }
     void MoveTo(int x, int y) {
@@ -324,7 +321,7 @@ TEST(Mouse, ButtonsShowTheHandAndOnlyALeftDragOnTheTitleMovesTheWindow) {
     for (const auto& [x, y, onButton] : points) {
         popUp.MoveTo(x, y);
         std::this_thread::sleep_for(300ms);
-        const Picture cursor = CurrentCursor();
+        const Picture cursor = tools::CurrentCursor();
         EXPECT_EQ(cursor.hotX == 16 && cursor.hotY == 10, onButton)
             << "fingertip at " << x << "," << y;
         EXPECT_TRUE(!onButton || (cursor.At(16, 10) == 0xFF000000u && cursor.At(2, 2) >> 24 == 0))

@@ -10,10 +10,9 @@ namespace tornavel {
 namespace {
 
 // Runs the message loop for `ms`, or until `done` answers true.
-void PumpFor(
-    ULONGLONG ms, const std::function<bool()>& done = [] { return false; }) {
+void PumpFor(ULONGLONG ms, const std::function<bool()>& done = nullptr) {
     const ULONGLONG end = ::GetTickCount64() + ms;
-    for (MSG msg{}; ::GetTickCount64() < end && !done();) {
+    for (MSG msg{}; ::GetTickCount64() < end && !(done && done());) {
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
     }

@@ -62,9 +62,8 @@ TEST(AccessibleName, EveryInterfaceLeadsBackToTheNamedObject) {
     HWND found = nullptr;
     EXPECT_TRUE(SUCCEEDED(object->QueryInterface(IID_IOleWindow, window.Out())) &&
                 SUCCEEDED(window->GetWindow(&found)) && found == box.Handle());
-    ComPtr<IUnknown> other;
-    EXPECT_EQ(object->QueryInterface(IID_IServiceProvider, other.Out()), E_NOINTERFACE);
-    EXPECT_EQ(object->QueryInterface(IID_IPersist, other.Out()), E_NOINTERFACE);
+    for (const IID& iid : {IID_IServiceProvider, IID_IPersist})
+        EXPECT_EQ(object->QueryInterface(iid, ComPtr<IUnknown>().Out()), E_NOINTERFACE);
     ::DestroyWindow(parent);
 }
 

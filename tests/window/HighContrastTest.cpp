@@ -27,9 +27,10 @@ TEST(HighContrast, TheWindowTakesTheThemesColoursAndGivesThemBackWithoutReopenin
     HWND close = ::FindWindowExW(popUp, nullptr, L"Button", nullptr);
     HWND send = ::FindWindowExW(popUp, close, L"Button", nullptr);
     ASSERT_TRUE(reply && close && send);
-    const SystemColours theme{Rgb(0, 0, 1),   Rgb(255, 255, 0), Rgb(0, 0, 3),
-                              Rgb(0, 255, 1), Rgb(0, 0, 5),     Rgb(0, 255, 2),
-                              Rgb(0, 0, 7),   Rgb(255, 255, 3), Rgb(0, 0, 9)};
+    // clang-format off
+    const SystemColours theme{Rgb(0, 0, 1), Rgb(255, 255, 0), Rgb(0, 0, 3), Rgb(0, 255, 1),
+        Rgb(0, 0, 5), Rgb(0, 255, 2), Rgb(0, 0, 7), Rgb(255, 255, 3), Rgb(0, 0, 9)};
+    // clang-format on
     for (const bool highContrast : {true, false}) {
         SCOPED_TRACE(highContrast);
         const Palette palette = ChoosePalette(highContrast, theme);
