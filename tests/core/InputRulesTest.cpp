@@ -24,7 +24,6 @@ using A = InputRules::Answer;
 A Play(const std::string& steps) {
     using Spot = InputRules::Spot;
     using Key = InputRules::Key;
-    using Focus = InputRules::Focus;
     constexpr auto npos = std::string::npos;
     // clang-format off
     const std::map<std::string, Spot> spots{{"title", Spot::kTitleLabel},
@@ -54,8 +53,8 @@ A Play(const std::string& steps) {
             last = rules.OnPress(spots.at(arg), time, name == "press2");
         else
             last = rules.OnKeyDown({keys.at(name), time, has("shift+"), has("ctrl+"), has("alt+"),
-                arg == "close" ? Focus::kCloseButton
-                    : arg == "other" ? Focus::kElsewhere : Focus::kReplyBox,
+                arg == "close" ? InputRules::Focus::kCloseButton : arg == "other"
+                    ? InputRules::Focus::kElsewhere : InputRules::Focus::kReplyBox,
                 arg == "blank"});
     }
     // clang-format on

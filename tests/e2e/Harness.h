@@ -55,17 +55,16 @@ inline std::string HandoffLine(const std::vector<std::string>& fields) {
 }
 
 // The command line that runs a Windows program of the build under Wine.
-inline Args Wine(const std::string& program, const Args& args = {}) {
-    Args argv{(fs::path(TORNAVEL_SOURCE_DIR) / "scripts" / "wine-run").string(), program};
-    argv.insert(argv.end(), args.begin(), args.end());
-    return argv;
+inline Args Wine(const std::string& program, Args args = {}) {
+    args.insert(args.begin(),
+                {(fs::path(TORNAVEL_SOURCE_DIR) / "scripts/wine-run").string(), program});
+    return args;
 }
 
 // Runs xdotool with these arguments, failing the test when it fails.
-inline void Xdotool(const Args& args) {
-    Args argv{"xdotool"};
-    argv.insert(argv.end(), args.begin(), args.end());
-    EXPECT_EQ(Process(argv).WaitExit(30s), std::optional<int>(0)) << "xdotool " << args.at(0);
+inline void Xdotool(Args args) {
+    args.insert(args.begin(), "xdotool");
+    EXPECT_EQ(Process(args).WaitExit(30s), std::optional<int>(0)) << "xdotool " << args.at(1);
 }
 
 // A folder holding a copy of TornavelMensaje.exe, removed afterwards.

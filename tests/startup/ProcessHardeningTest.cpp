@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "util/UniqueHandle.h"
-#include "util/Win32.h"
 
 namespace tornavel {
 namespace {

@@ -14,9 +14,8 @@ namespace {
 
 std::wstring NameOf(IUnknown* object) {
     ComPtr<IAccessible> accessible;
-    VARIANT self{};
+    VARIANT self{};  // CHILDID_SELF, the object itself
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     BSTR name = nullptr;
     if (FAILED(object->QueryInterface(kIidAccessible, accessible.Out())) ||
         FAILED(accessible->get_accName(self, &name)) || name == nullptr)
