@@ -5,3 +5,6 @@
 #define TORNAVEL_GENERIC_ICON 1
 #define TORNAVEL_MANIFEST 1
 #define TORNAVEL_VISUAL_STYLES_MANIFEST 2
+// The design's faces, cut down by make_fonts.py (RCDATA).
+#define TORNAVEL_FONT_LIGHT 1
+#define TORNAVEL_FONT_REGULAR 2

@@ -15,34 +15,13 @@
 namespace tornavel {
 namespace {
 
-// Winsock is started once per process and stopped at its end.
-class WinsockSession {
-  public:
-    WinsockSession() : error_(::WSAStartup(MAKEWORD(2, 2), &data_)) {}
-    ~WinsockSession() {
-        if (error_ == 0) ::WSACleanup();
-    }
-    // WSAStartup's own answer: WSAGetLastError means nothing when it failed.
-    int Error() const { return error_; }
-
-  private:
-    WSADATA data_{};
-    int error_;
-};
-
-// 0 once Winsock is started, or why it could not be.
-int StartWinsock() {
-    static const WinsockSession session;
-    return session.Error();
-}
-
 AddressFamily FamilyOf(const ADDRINFOW& address) {
     if (address.ai_family == AF_INET) return AddressFamily::kIPv4;
     return address.ai_family == AF_INET6 ? AddressFamily::kIPv6 : AddressFamily::kOther;
 }
 
 struct AddrInfoDeleter {
-    void operator()(ADDRINFOW* info) const noexcept { ::FreeAddrInfoW(info); }
+    void operator()(ADDRINFOW* info) const noexcept { LoadedWinsock().call.freeAddrInfo(info); }
 };
 
 }  // namespace
@@ -59,21 +38,24 @@ void DatagramSocket::SetRemotePort(std::int32_t port) {
 }
 
 SOCKET DatagramSocket::SocketFor(int family) {
+    const WinsockFunctions& winsock = LoadedWinsock().call;
     UniqueSocket& slot = family == AF_INET6 ? ipv6_ : ipv4_;
     if (!slot) {
-        slot.Reset(::socket(family, SOCK_DGRAM, IPPROTO_UDP));
-        if (!slot) throw Error(::WSAGetLastError());
+        slot.Reset(winsock.socket(family, SOCK_DGRAM, IPPROTO_UDP));
+        if (!slot) throw Error(winsock.lastError());
         // Best effort: where it cannot be turned off, nothing else changes.
         BOOL reportUnreachable = FALSE;
         DWORD returned = 0;
-        ::WSAIoctl(slot.Get(), SIO_UDP_CONNRESET, &reportUnreachable, sizeof(reportUnreachable),
+        winsock.ioctl(slot.Get(), SIO_UDP_CONNRESET, &reportUnreachable, sizeof(reportUnreachable),
                    nullptr, 0, &returned, nullptr, nullptr);
     }
     return slot.Get();
 }
 
 void DatagramSocket::SendData(std::wstring_view text) {
-    if (const int error = StartWinsock(); error != 0) throw Error(error);
+    // Loaded here, at the first send, not at start.
+    const Winsock& winsock = LoadedWinsock();
+    if (winsock.error != 0) throw Error(winsock.error);
     // An empty host would resolve to this machine, which nobody named.
     if (!NamesAHost(remoteHost_)) throw Error(kWsaHostNotFound);
     ADDRINFOW hints{};
@@ -82,7 +64,7 @@ void DatagramSocket::SendData(std::wstring_view text) {
     hints.ai_protocol = IPPROTO_UDP;
     ADDRINFOW* found = nullptr;
     const std::wstring port = std::to_wstring(remotePort_);
-    const int resolved = ::GetAddrInfoW(remoteHost_.c_str(), port.c_str(), &hints, &found);
+    const int resolved = winsock.call.getAddrInfo(remoteHost_.c_str(), port.c_str(), &hints, &found);
     std::unique_ptr<ADDRINFOW, AddrInfoDeleter> addresses(found);
     if (resolved != 0) throw Error(resolved);
     std::vector<const ADDRINFOW*> candidates;
@@ -101,9 +83,9 @@ void DatagramSocket::SendData(std::wstring_view text) {
     if (bytes.size() > largest) throw Error(kWsaMessageTooLong);
 
     const SOCKET socket = SocketFor(to.ai_family);
-    const int sent = ::sendto(socket, bytes.data(), static_cast<int>(bytes.size()), 0, to.ai_addr,
+    const int sent = winsock.call.sendTo(socket, bytes.data(), static_cast<int>(bytes.size()), 0, to.ai_addr,
                               static_cast<int>(to.ai_addrlen));
-    if (sent == SOCKET_ERROR) throw Error(::WSAGetLastError());
+    if (sent == SOCKET_ERROR) throw Error(winsock.call.lastError());
     if (static_cast<std::size_t>(sent) != bytes.size()) throw Error(kWsaMessageTooLong);
 }
 

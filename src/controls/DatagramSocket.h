@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "util/UniqueHandle.h"
+#include "controls/Winsock.h"
 
 namespace tornavel {
 

@@ -60,6 +60,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         switch (request->kind) {
             case Request::Kind::kSendReply:
                 sender.Send(request->reply);
+                // Gone from the screen the moment both datagrams are out (or
+                // the error box that said why not is closed), not only once
+                // the process has ended.
+                window->Hide();
                 EndAtOnce();
             case Request::Kind::kEndAtOnce:
                 EndAtOnce();

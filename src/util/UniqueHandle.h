@@ -76,13 +76,6 @@ using UniqueMemoryDc = UniqueHandle<NullableHandleTraits<HDC, &::DeleteDC>>;
 // Memory the system allocated for us with LocalAlloc (FormatMessageW's text).
 using UniqueLocalMemory = UniqueHandle<NullableHandleTraits<HLOCAL, &::LocalFree>>;
 
-struct SocketTraits {
-    using Type = SOCKET;
-    static Type Empty() noexcept { return INVALID_SOCKET; }
-    static void Free(Type socket) noexcept { ::closesocket(socket); }
-};
-using UniqueSocket = UniqueHandle<SocketTraits>;
-
 // The DC of a window, or of the screen for no window, released when it goes.
 class WindowDc {
   public:

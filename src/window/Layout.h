@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ResourceIds.h"
 #include "util/Win32.h"
 
 namespace tornavel::layout {
@@ -38,6 +39,10 @@ struct FontDesign {
     int centiPoints;  // 975 is 9.75 pt
     int weight;
 };
+
+// The exe carries both faces (Light and Regular), loaded privately while the
+// window lives; the title's bold is GDI's emboldening of the Light face.
+inline constexpr int kFontResources[] = {TORNAVEL_FONT_LIGHT, TORNAVEL_FONT_REGULAR};
 
 inline constexpr FontDesign kMessageFont{L"Open Sans", 1425, 400};
 inline constexpr FontDesign kReplyFont{L"Open Sans Light", 1125, 300};

@@ -176,6 +176,8 @@ void MessageWindow::Show() {
     ::SetFocus(lastFocus_);
 }
 
+void MessageWindow::Hide() noexcept { ::ShowWindow(hwnd_, SW_HIDE); }
+
 void MessageWindow::EverySecondUntil(std::function<bool()> ready, std::function<void()> then) {
     // Without a timer nothing would ask again: `then` goes ahead now.
     if (::SetTimer(hwnd_, kEverySecondTimer, 1000, nullptr) == 0) {

@@ -10,6 +10,7 @@
 #include "core/Palette.h"
 #include "core/SystemTexts.h"
 #include "util/ControlSubclass.h"
+#include "util/PrivateFonts.h"
 #include "util/UniqueHandle.h"
 #include "util/WindowDispatch.h"
 #include "window/Layout.h"
@@ -57,6 +58,8 @@ class MessageWindow : public OwnedWindowHandle {
     // Shows the window, modeless, in its place among our pop-ups shown by
     // now, with the caret in the reply box.
     void Show();
+    // Takes the window off the screen; it goes on existing.
+    void Hide() noexcept;
     // Asks `ready` every second, from the message loop, until it answers
     // true; then calls `then`, once.
     void EverySecondUntil(std::function<bool()> ready, std::function<void()> then);
@@ -108,6 +111,8 @@ class MessageWindow : public OwnedWindowHandle {
     Palette palette_{};
     std::wstring messageBoxName_{texts::kMessageBoxNamePrefix};
 
+    // Before the fonts made from them, which go first.
+    PrivateFonts designFaces_{layout::kFontResources};
     UniqueFont messageFont_;
     UniqueFont replyFont_;
     UniqueFont titleFont_;

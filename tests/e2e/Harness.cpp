@@ -22,7 +22,7 @@ nlohmann::json Probe(std::chrono::milliseconds wait, const ProbeFor& what) {
     // clang-format on
     const fs::path out =
         fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
-    Process(Wine((kBuild / "tools" / "probe.exe").string(), args), out).WaitExit(60s);
+    Process(Wine((kBuild / "tools" / "probe.exe").string(), args, what.env), out).WaitExit(60s);
     const std::string json = ReadFile(out);
     fs::remove(out);
     const std::size_t start = json.find('{');

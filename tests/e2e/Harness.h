@@ -54,10 +54,13 @@ inline std::string HandoffLine(const std::vector<std::string>& fields) {
     return line;
 }
 
-// The command line that runs a Windows program of the build under Wine.
-inline Args Wine(const std::string& program, Args args = {}) {
+// The command line that runs a Windows program of the build under Wine, with
+// `env` (NAME=value) added to its environment.
+inline Args Wine(const std::string& program, Args args = {}, const Args& env = {}) {
     args.insert(args.begin(),
                 {(fs::path(TORNAVEL_SOURCE_DIR) / "scripts/wine-run").string(), program});
+    args.insert(args.begin(), env.begin(), env.end());
+    args.insert(args.begin(), "env");
     return args;
 }
 
@@ -84,11 +87,12 @@ class AppFolder {
     std::optional<std::string> ReadHandoff() const {
         return fs::exists(Handoff()) ? std::optional(ReadFile(Handoff())) : std::nullopt;
     }
-    // Starts the exe, with Wine showing what it writes by OutputDebugString.
-    std::unique_ptr<Process> Start() const {
-        Args argv = Wine((path_ / "TornavelMensaje.exe").string());
-        argv.insert(argv.begin(), {"env", "WINEDEBUG=warn+seh"});
-        return std::make_unique<Process>(argv, fs::path(), path_.parent_path() / "stderr");
+    // Starts the exe, with Wine showing what it writes by OutputDebugString,
+    // and `env` added to its environment.
+    std::unique_ptr<Process> Start(Args env = {}) const {
+        env.insert(env.begin(), "WINEDEBUG=warn+seh");
+        return std::make_unique<Process>(Wine((path_ / "TornavelMensaje.exe").string(), {}, env),
+                                         fs::path(), path_.parent_path() / "stderr");
     }
     // Those lines, as Wine quotes them.
     std::vector<std::string> DebugLines() const;
@@ -106,6 +110,7 @@ struct ProbeFor {
     int dpi = -1;                // first tell it it moved to a monitor of this dpi
     int paste = 0;               // first paste this many characters into its reply box
     bool close = false;          // last, send it WM_CLOSE from this other process
+    Args env = {};               // the pop-up's Wine environment, when not the usual one
 };
 
 // The probe's JSON for a window, waiting up to `wait` for it to show (the

@@ -1,9 +1,12 @@
-// The program's icon, as Explorer reads it from the exe (the first icon group
-// of the resource directory) and as the taskbar gets it from the window.
+// What the exe carries: its icon, as Explorer reads it from the exe (the first
+// icon group of the resource directory) and as the taskbar gets it from the
+// window; and the design's faces.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "ResourceIds.h"
+#include "util/PrivateFonts.h"
 #include "util/UniqueHandle.h"
 #include "util/Win32.h"
 #include "util/WindowIcons.h"
@@ -49,6 +52,18 @@ TEST(WindowIcons, TheWindowGetsTheApplicationIconLargeAndSmall) {
     EXPECT_EQ(SlateWidth(icon(ICON_BIG), 16, 2), ::GetSystemMetrics(SM_CXICON));
     EXPECT_EQ(SlateWidth(icon(ICON_SMALL), 8, 1), ::GetSystemMetrics(SM_CXSMICON));
     ::DestroyWindow(window);
+    // The large images, stored as PNG, read as Windows reads them.
+    for (const int size : {256, 128}) {
+        const UniqueIcon large(static_cast<HICON>(::LoadImageW(
+            ::GetModuleHandleW(nullptr), L"IconoAPL", IMAGE_ICON, size, size, 0)));
+        EXPECT_EQ(SlateWidth(large.Get(), size / 2, size / 16), size);
+    }
+}
+
+// Both faces are fonts Windows takes; a resource that is not there is left out.
+TEST(PrivateFonts, TheExeCarriesBothFacesOfTheDesign) {
+    const int ids[] = {TORNAVEL_FONT_LIGHT, TORNAVEL_FONT_REGULAR, 99};
+    EXPECT_EQ(PrivateFonts(ids).Count(), 2);
 }
 
 }  // namespace
