@@ -1,8 +1,10 @@
 // startup-timer: starts a program and prints how long it took until a window
 // of the given name appeared on the X display, and the program's peak
-// resident memory by then. Linux side of scripts/bench:
-//   startup-timer NAME PROGRAM [ARG ...]
-// prints "visible_ms=N peak_kib=N", or fails after 30 s.
+// resident memory by then. With --answer it then answers the pop-up as a
+// person would (a key, a pause, Enter) and also prints how long the window
+// stayed on the screen after Enter. Linux side of scripts/bench:
+//   startup-timer [--answer] NAME PROGRAM [ARG ...]
+// prints "visible_ms=N peak_kib=N [gone_ms=N]", or fails after 30 s.
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -24,11 +26,33 @@ long PeakKib(pid_t pid) {
     return -1;
 }
 
+// Milliseconds from `from` to `to`.
+long long Ms(std::chrono::steady_clock::time_point from, std::chrono::steady_clock::time_point to) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(to - from).count();
+}
+
+// How long the pop-up stays on the screen after Enter: a key typed once its
+// start's typing burst is over, then a pause, so that Enter sends.
+long long AnswerAndTimeTheEnter(tools::MappedWindowWatch& watch) {
+    using namespace std::chrono_literals;
+    tools::MovePointerNow(640, 512);  // the keys go to the window under the pointer
+    std::this_thread::sleep_for(1200ms);
+    tools::PressKeyNow("x");
+    std::this_thread::sleep_for(1200ms);
+    const auto pressed = std::chrono::steady_clock::now();
+    tools::PressKeyNow("Return");
+    if (!watch.WaitForItsUnmap(pressed + 10s)) return -1;
+    return Ms(pressed, std::chrono::steady_clock::now());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool answer = argc > 1 && std::string(argv[1]) == "--answer";
+    argv += answer;
+    argc -= answer;
     if (argc < 3) {
-        std::fprintf(stderr, "usage: startup-timer NAME PROGRAM [ARG ...]\n");
+        std::fprintf(stderr, "usage: startup-timer [--answer] NAME PROGRAM [ARG ...]\n");
         return 2;
     }
     tools::MappedWindowWatch watch;
@@ -43,9 +67,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "startup-timer: no window named %s\n", argv[1]);
         return 1;
     }
-    std::printf("visible_ms=%lld peak_kib=%ld\n",
-                static_cast<long long>(
-                    std::chrono::duration_cast<std::chrono::milliseconds>(visible - start).count()),
-                peak);
+    std::printf("visible_ms=%lld peak_kib=%ld", Ms(start, visible), peak);
+    if (answer) std::printf(" gone_ms=%lld", AnswerAndTimeTheEnter(watch));
+    std::printf("\n");
     return 0;
 }

@@ -20,6 +20,25 @@ DisplayPtr OpenDisplay() {
     return display;
 }
 
+// True when `window`, or a window inside it, is named `name`: a window
+// manager maps its frame, which holds the program's own window.
+bool Holds(Display* display, Window window, const std::string& name, int depth = 2) {
+    char* found = nullptr;
+    if (XFetchName(display, window, &found) != 0 && found != nullptr) {
+        const bool named = name == found;
+        XFree(found);
+        if (named) return true;
+    }
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (depth == 0 || XQueryTree(display, window, &root, &parent, &children, &count) == 0)
+        return false;
+    bool held = false;
+    for (unsigned i = 0; i < count && !held; ++i) held = Holds(display, children[i], name, depth - 1);
+    if (children != nullptr) XFree(children);
+    return held;
+}
+
 }  // namespace
 
 void ClickNow(unsigned button) {
@@ -31,32 +50,58 @@ void ClickNow(unsigned button) {
 
 MappedWindowWatch::MappedWindowWatch() : display_(XOpenDisplay(nullptr)) {
     if (display_ == nullptr) throw std::runtime_error("no X display");
-    // Without a window manager every top-level window is mapped as a child
-    // of the root: its MapNotify arrives here.
+    // Every top-level window, or a window manager's frame round it, is
+    // mapped as a child of the root: its MapNotify arrives here.
     XSelectInput(display_, DefaultRootWindow(display_), SubstructureNotifyMask);
     XSync(display_, False);
 }
 
 MappedWindowWatch::~MappedWindowWatch() { XCloseDisplay(display_); }
 
-bool MappedWindowWatch::WaitFor(const std::string& name,
-                                std::chrono::steady_clock::time_point deadline) {
+bool MappedWindowWatch::NextEvent(void* event, std::chrono::steady_clock::time_point deadline) {
     while (std::chrono::steady_clock::now() < deadline) {
         if (XPending(display_) == 0) {
             pollfd ready{ConnectionNumber(display_), POLLIN, 0};
             poll(&ready, 1, 50);
             continue;
         }
-        XEvent event{};
-        XNextEvent(display_, &event);
-        char* found = nullptr;
-        if (event.type != MapNotify || XFetchName(display_, event.xmap.window, &found) == 0)
-            continue;
-        const bool named = found != nullptr && name == found;
-        XFree(found);
-        if (named) return true;
+        XNextEvent(display_, static_cast<XEvent*>(event));
+        return true;
     }
     return false;
+}
+
+bool MappedWindowWatch::WaitFor(const std::string& name,
+                                std::chrono::steady_clock::time_point deadline) {
+    for (XEvent event{}; NextEvent(&event, deadline);) {
+        if (event.type != MapNotify || !Holds(display_, event.xmap.window, name)) continue;
+        found_ = event.xmap.window;
+        return true;
+    }
+    return false;
+}
+
+bool MappedWindowWatch::WaitForItsUnmap(std::chrono::steady_clock::time_point deadline) {
+    for (XEvent event{}; NextEvent(&event, deadline);) {
+        if ((event.type == UnmapNotify && event.xunmap.window == found_) ||
+            (event.type == DestroyNotify && event.xdestroywindow.window == found_))
+            return true;
+    }
+    return false;
+}
+
+void PressKeyNow(const char* keysym) {
+    const DisplayPtr display = OpenDisplay();
+    const KeyCode key = XKeysymToKeycode(display.get(), XStringToKeysym(keysym));
+    XTestFakeKeyEvent(display.get(), key, True, CurrentTime);
+    XTestFakeKeyEvent(display.get(), key, False, CurrentTime);
+    XSync(display.get(), False);
+}
+
+void MovePointerNow(int x, int y) {
+    const DisplayPtr display = OpenDisplay();
+    XTestFakeMotionEvent(display.get(), -1, x, y, CurrentTime);
+    XSync(display.get(), False);
 }
 
 Picture Screenshot() {

@@ -26,10 +26,23 @@ class MappedWindowWatch {
 
     // True once a window named `name` has been mapped, before `deadline`.
     bool WaitFor(const std::string& name, std::chrono::steady_clock::time_point deadline);
+    // True once the window WaitFor found has been unmapped or destroyed,
+    // before `deadline`.
+    bool WaitForItsUnmap(std::chrono::steady_clock::time_point deadline);
 
   private:
+    // The next event, or false when `deadline` passed first.
+    bool NextEvent(void* event, std::chrono::steady_clock::time_point deadline);
+
     _XDisplay* display_;
+    unsigned long found_ = 0;  // the X window WaitFor found
 };
+
+// A key (an X keysym name: "x", "Return") pressed and released where the
+// keyboard focus is, sent by this process at once.
+void PressKeyNow(const char* keysym);
+// The pointer moved to (x, y) on the screen, at once.
+void MovePointerNow(int x, int y);
 
 // An ARGB picture: a screenshot or the pointer.
 struct Picture {
