@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/AddressChoice.h"
+#include "core/ReplyDatagram.h"
 #include "core/RuntimeError.h"
 #include "core/SystemTexts.h"
 #include "util/CodePage.h"
@@ -78,8 +79,10 @@ void DatagramSocket::SendData(std::wstring_view text) {
     const ADDRINFOW& to = *candidates[*chosen];
 
     const std::string bytes = WideToAnsi(text);
-    // The largest UDP payload: 65535 less the IP and UDP headers.
-    const std::size_t largest = to.ai_family == AF_INET6 ? 65527 : 65507;
+    // The largest UDP payload: 65535 less the IP and UDP headers (IPv6's 20
+    // bytes fewer).
+    const std::size_t largest =
+        to.ai_family == AF_INET6 ? kLargestDatagramBytes + 20 : kLargestDatagramBytes;
     if (bytes.size() > largest) throw Error(kWsaMessageTooLong);
 
     const SOCKET socket = SocketFor(to.ai_family);

@@ -24,6 +24,8 @@ ScreenBox CascadeSpot(const ScreenBox& first, const std::vector<ScreenBox>& take
         const int height = first.bottom - first.top;
         start = {workArea.left, workArea.top, workArea.left + width, workArea.top + height};
     }
+    // Without a step every spot would be the same one: no run would ever end.
+    if (step < 1) return start;
     const auto free = [&](const ScreenBox& box) {
         return std::find(taken.begin(), taken.end(), box) == taken.end();
     };

@@ -1,5 +1,6 @@
 #include "core/MessageText.h"
 
+#include "core/Surrogates.h"
 #include "core/SystemTexts.h"
 
 namespace tornavel {
@@ -19,13 +20,6 @@ std::wstring ExpandEnterTokens(std::wstring_view message) {
     shown.append(message.substr(start));
     return shown;
 }
-
-namespace {
-
-// The first half of a pair: a cut after it would leave it alone.
-bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
-
-}  // namespace
 
 std::wstring ClipForDisplay(std::wstring text) {
     if (text.size() <= kMostShownMessageChars) return text;

@@ -8,7 +8,6 @@ bool WaitsToShow(std::optional<int> moment) noexcept {
         case UserMoment::kBusy:
         case UserMoment::kDirect3DFullScreen:
         case UserMoment::kPresenting:
-        case UserMoment::kFullScreenApp:
             return true;
         default:
             return false;

@@ -13,14 +13,17 @@ enum class UserMoment : int {
     kPresenting = 4,  // presentation mode, or a full-screen slide show
     kAcceptsNotifications = 5,
     kQuietTime = 6,  // the first hour of a new user or a new Windows
-    kFullScreenApp = 7,
+    // "A Windows Store app is running": on Windows 8 those filled the screen;
+    // since Windows 10 they are ordinary windows (Settings, Calculator).
+    kStoreAppRunning = 7,
 };
 
 // Whether a new message waits, hidden, instead of showing now: while the
 // person presents or plays full screen, as Windows' own notifications do. A
-// message someone sent shows in quiet time, and waits on a locked desktop
-// for the person to come back. A value no Windows of today gives, or a call
-// that failed (nothing), shows it: a message is never held back on a doubt.
+// message someone sent shows in quiet time, while a store app runs, and on a
+// locked desktop, where it waits, shown, for the person to come back. A value
+// no Windows of today gives, or a call that failed (nothing), shows it: a
+// message is never held back on a doubt.
 bool WaitsToShow(std::optional<int> moment) noexcept;
 
 }  // namespace tornavel

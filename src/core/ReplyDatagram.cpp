@@ -1,5 +1,7 @@
 #include "core/ReplyDatagram.h"
 
+#include "core/SystemTexts.h"
+
 namespace tornavel {
 namespace {
 
@@ -47,6 +49,13 @@ std::wstring ComposeReplyDatagram(std::wstring_view token, const FieldRecord& re
     datagram += kFieldSeparator;
     datagram += timeStamp;
     return datagram;
+}
+
+std::wstring LongestEmptyReplyDatagram(const FieldRecord& record) {
+    const std::wstring_view first = texts::kFirstReplyToken, second = texts::kSecondReplyToken;
+    const std::wstring_view token = first.size() > second.size() ? first : second;
+    return ComposeReplyDatagram(token, record, MakeReplyId({23, 59, 59}, 99), L"",
+                                TimeStamp({23, 59, 59}));
 }
 
 }  // namespace tornavel

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "core/FieldRecord.h"
-#include "core/ReplyText.h"
 
 namespace tornavel {
 
@@ -26,10 +25,19 @@ std::int32_t MakeReplyId(const TimeOfDay& time, int randomPart);
 // "hh:mm AM" on the 12-hour clock: 00:30 gives "12:30 AM", 12:00 "12:00 PM".
 std::wstring TimeStamp(const TimeOfDay& time);
 
+// The largest UDP payload over IPv4, where the peer listens: 65535 less the
+// IP and UDP headers.
+inline constexpr std::size_t kLargestDatagramBytes = 65507;
+
 // token¶field 4¶field 8¶field 9¶field 1¶id¶reply¶stamp. A record without one
 // of those fields raises error 9 before anything is built.
 std::wstring ComposeReplyDatagram(std::wstring_view token, const FieldRecord& record,
                                   std::int32_t replyId, std::wstring_view trimmedReply,
                                   std::wstring_view timeStamp);
+
+// The longest datagram an empty reply can make for `record`: the longer
+// token, the widest id and a stamp. What it leaves of one datagram is the
+// room for the reply. Raises 9 as ComposeReplyDatagram does.
+std::wstring LongestEmptyReplyDatagram(const FieldRecord& record);
 
 }  // namespace tornavel

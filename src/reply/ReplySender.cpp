@@ -3,6 +3,7 @@
 #include <random>
 
 #include "core/ReplyDatagram.h"
+#include "core/ReplyText.h"
 #include "core/RuntimeError.h"
 #include "core/SystemTexts.h"
 #include "core/TextToInteger.h"

@@ -8,6 +8,7 @@
 #include "core/RuntimeError.h"
 #include "core/StartFailureText.h"
 #include "core/SystemTexts.h"
+#include "reply/ReplyRoom.h"
 #include "startup/HandoffFile.h"
 #include "util/CodePage.h"
 #include "util/ErrorBox.h"
@@ -113,6 +114,7 @@ std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window, std::ws
         stage = Stage::kFillingWindow;
         window->SetTitle(record.Field(1));
         window->SetMessage(ClipForDisplay(ExpandEnterTokens(record.Field(6))));
+        window->LimitReply(ReplyRoomInBytes(record));
         ShowWhenWelcome(*window, std::move(moment));
         return record;
     } catch (...) {

@@ -18,6 +18,6 @@ namespace tornavel {
 // silently: the hand-off file is deleted if it can be, the window destroyed.
 // Without a folder it ends at once and touches no file.
 std::optional<FieldRecord> StartUp(std::optional<MessageWindow>& window, std::wstring_view folder,
-                                   MomentSource moment = AskWindowsForTheMoment);
+                                   MomentSource moment);
 
 }  // namespace tornavel

@@ -44,7 +44,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     std::optional<MessageWindow> window;
     std::optional<FieldRecord> record =
-        StartUp(window, ApplicationDirectory(), AskWindowsForTheMoment);
+        StartUp(window, ApplicationDirectory(), AskingTheShell());
     if (!record) return 0;
     ReplySender sender(std::move(*record));
 

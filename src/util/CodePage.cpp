@@ -3,32 +3,36 @@
 #include <climits>
 #include <stdexcept>
 
+#include "core/Surrogates.h"
 #include "util/Win32.h"
 
 namespace tornavel {
 
-std::wstring AnsiToWide(std::string_view ansi) {
+std::wstring AnsiToWide(std::string_view ansi, unsigned codePage) {
     if (ansi.empty()) return {};
     if (ansi.size() > INT_MAX) throw std::length_error("text too long to convert");
     const int length = static_cast<int>(ansi.size());
-    const int needed = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
+    const int needed = ::MultiByteToWideChar(codePage, 0, ansi.data(), length, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(needed), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, wide.data(), needed);
+    ::MultiByteToWideChar(codePage, 0, ansi.data(), length, wide.data(), needed);
     return wide;
 }
 
-std::string WideToAnsi(std::wstring_view wide) {
+std::string WideToAnsi(std::wstring_view wide, unsigned codePage) {
     if (wide.empty()) return {};
     if (wide.size() > INT_MAX) throw std::length_error("text too long to convert");
     const int length = static_cast<int>(wide.size());
     const int needed =
-        ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+        ::WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
     std::string ansi(static_cast<std::size_t>(needed), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, ansi.data(), needed, nullptr, nullptr);
+    ::WideCharToMultiByte(codePage, 0, wide.data(), length, ansi.data(), needed, nullptr, nullptr);
     return ansi;
 }
 
-std::wstring ThroughAnsiCodePage(std::wstring_view wide) { return AnsiToWide(WideToAnsi(wide)); }
+std::wstring ThroughAnsiCodePage(std::wstring_view wide, unsigned codePage) {
+    // UTF-8 would carry a lone half as U+FFFD: "?" in every code page.
+    return AnsiToWide(WideToAnsi(WithLoneHalvesAsQuestionMarks(wide), codePage), codePage);
+}
 
 bool InAnsiCodePage(wchar_t c) {
     // ASCII in any code page (and the check below fails for UTF-8 as the ANSI

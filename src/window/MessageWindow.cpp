@@ -19,8 +19,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TornavelMensajeWindow";
 constexpr UINT_PTR kEverySecondTimer = 1;
-using Answer = InputRules::Answer;
-
 RuntimeError CreationFailure() {
     const DWORD code = ::GetLastError();
     return RuntimeError(static_cast<std::int32_t>(code), SystemErrorText(code),
@@ -167,11 +165,23 @@ void MessageWindow::SetMessage(const std::wstring& text) {
 }
 
 void MessageWindow::Show() {
-    // The place is chosen now, among the pop-ups shown by now.
-    const RECT at = NewPopUpRect(kClassName, dpi_);
-    ::SetWindowPos(hwnd_, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-    rules_.Appeared(static_cast<std::int64_t>(::GetTickCount64()));
+    {
+        // The place is chosen among the pop-ups shown by now, and taken, while
+        // no other pop-up of ours does the same.
+        const PlacementTurn turn;
+        const RECT at = NewPopUpRect(kClassName, dpi_);
+        ::SetWindowPos(hwnd_, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        rules_.Appeared(static_cast<std::int64_t>(::GetTickCount64()));
+        // Shown above every window that is not top-most, not yet active.
+        constexpr UINT kTopMostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
+        static_assert(kTopMostFlags == 0x53);
+        ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, kTopMostFlags);
+    }
+    // Activation and the focus come after the turn: they may wait on other
+    // programs (input methods, accessibility hooks). Windows gives the focus
+    // only to a program the person has just used; otherwise the taskbar
+    // button flashes.
     ::ShowWindow(hwnd_, SW_SHOWNORMAL);
     ::SetFocus(lastFocus_);
 }

@@ -55,8 +55,12 @@ class MessageWindow : public OwnedWindowHandle {
     // screen readers).
     void SetTitle(std::wstring title);
     void SetMessage(const std::wstring& text);
-    // Shows the window, modeless, in its place among our pop-ups shown by
-    // now, with the caret in the reply box.
+    // The most the reply may take, in the code page's bytes (what one
+    // datagram leaves beside the line's fields).
+    void LimitReply(std::size_t bytes) noexcept { replyBox_.LimitBytes(bytes); }
+    // Shows the window, modeless and top-most, in its place among our
+    // pop-ups shown by now (chosen and taken in our pop-ups' placement turn),
+    // then activates it with the caret in the reply box.
     void Show();
     // Takes the window off the screen; it goes on existing.
     void Hide() noexcept;
@@ -81,9 +85,11 @@ class MessageWindow : public OwnedWindowHandle {
     friend LRESULT CALLBACK OwnedWindowProc(HWND, UINT, WPARAM, LPARAM) noexcept;
     static constexpr std::wstring_view kHandlerName = texts::kWindowHandlerName;
 
+    using Answer = InputRules::Answer;
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Carries out an answer; true when the message is used up.
-    bool CarryOut(InputRules::Answer answer);
+    bool CarryOut(Answer answer);
     void Ask(Request request);
 
     void CreateControls();

@@ -9,8 +9,6 @@
 // rules decide, and this carries out their answers or asks the owner.
 namespace tornavel {
 
-using Answer = InputRules::Answer;
-
 bool MessageWindow::PreTranslate(const MSG& msg) noexcept {
     if (hwnd_ == nullptr) return false;
     if (msg.hwnd != hwnd_ && !::IsChild(hwnd_, msg.hwnd)) return false;

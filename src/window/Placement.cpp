@@ -35,12 +35,11 @@ RECT NewPopUpRect(const wchar_t* className, int dpi) {
     return {spot.left, spot.top, spot.right, spot.bottom};
 }
 
-PlacementTurn::PlacementTurn()
+PlacementTurn::PlacementTurn(DWORD longestWaitMs)
     : mutex_(::CreateMutexW(nullptr, FALSE, L"Local\\TornavelMensajePlacement")) {
-    constexpr DWORD kLongestWaitMs = 1000;
     if (!mutex_) return;
     // An owner that ended without letting go (WAIT_ABANDONED) hands it on.
-    const DWORD waited = ::WaitForSingleObject(mutex_.Get(), kLongestWaitMs);
+    const DWORD waited = ::WaitForSingleObject(mutex_.Get(), longestWaitMs);
     held_ = waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED;
 }
 

@@ -1,9 +1,10 @@
 #include "window/ReplyBox.h"
 
-#include <utility>
+#include <algorithm>
 
 #include "core/ChangedSpan.h"
 #include "core/SystemTexts.h"
+#include "core/TypedCharacter.h"
 #include "util/AccessibleName.h"
 #include "util/Clipboard.h"
 #include "util/CodePage.h"
@@ -36,26 +37,32 @@ bool ReplyBox::Create(HWND parent) {
 }
 
 std::optional<LRESULT> ReplyBox::TypeInCodePage(UINT message, wchar_t character, LPARAM lParam) {
-    if (IS_HIGH_SURROGATE(character) && highSurrogate_ == 0) {
-        highSurrogate_ = character;  // typed with the second half
+    const TypingStep step =
+        TypeCharacter(highSurrogate_, character, [this](std::wstring_view typed) {
+            return ThroughAnsiCodePage(typed, codePage_);
+        });
+    highSurrogate_ = step.held;
+    // Control characters (Backspace, Ctrl+Z) add nothing to the text.
+    const bool adds = character >= L' ' && character != 0x7F;
+    const std::wstring added = step.type + (step.passOn && adds ? std::wstring(1, character) : L"");
+    if (!added.empty() && !Fits(added)) {
+        ::MessageBeep(MB_OK);
         return 0;
     }
-    std::wstring typed;
-    if (highSurrogate_ != 0) typed += std::exchange(highSurrogate_, wchar_t{0});
-    typed += character;
-    // ASCII, control characters (Backspace, Ctrl+Z) included, is in every code page.
-    if (typed.size() == 1 && character < 0x80) return std::nullopt;
-    const std::wstring wire = ThroughAnsiCodePage(typed);
-    if (wire == typed) return std::nullopt;
-    for (const wchar_t c : wire) subclass_.CallOriginal(message, c, lParam);
-    ::MessageBeep(MB_OK);
+    for (const wchar_t c : step.type) subclass_.CallOriginal(message, c, lParam);
+    if (step.beep) ::MessageBeep(MB_OK);
+    if (step.passOn) return std::nullopt;
     return 0;
 }
 
 std::optional<LRESULT> ReplyBox::PasteInCodePage() {
     const std::optional<std::wstring> pasted = ClipboardText(hwnd_);
     if (!pasted) return std::nullopt;
-    const std::wstring wire = ThroughAnsiCodePage(*pasted);
+    const std::wstring wire = ThroughAnsiCodePage(*pasted, codePage_);
+    if (!Fits(wire)) {
+        ::MessageBeep(MB_OK);  // refused whole: the box keeps what it had
+        return 0;
+    }
     if (wire == *pasted) return std::nullopt;
     // As the control pastes: in place of the selection, one undo takes it back.
     ::SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wire.c_str()));
@@ -63,21 +70,37 @@ std::optional<LRESULT> ReplyBox::PasteInCodePage() {
     return 0;
 }
 
+bool ReplyBox::Fits(std::wstring_view added) const {
+    if (mostBytes_ == SIZE_MAX) return true;
+    DWORD start = 0, end = 0;
+    ::SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+    std::wstring text = Text();
+    const std::size_t from = std::min<std::size_t>(start, text.size());
+    const std::size_t to = std::clamp<std::size_t>(end, from, text.size());
+    text.replace(from, to - from, added);
+    return WideToAnsi(text, codePage_).size() <= mostBytes_;
+}
+
 std::wstring ReplyBox::Text() const { return WindowText(hwnd_); }
 
 void ReplyBox::TypeLineBreak() {
+    if (!Fits(L"\r\n")) {
+        ::MessageBeep(MB_OK);
+        return;
+    }
     ::SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r\n"));
 }
 
 void ReplyBox::KeepInCodePage() {
     if (converting_) return;  // our own replacement's EN_CHANGE
     const std::wstring typed = Text();
-    const std::wstring wire = ThroughAnsiCodePage(typed);
+    const std::wstring wire = ThroughAnsiCodePage(typed, codePage_);
     if (wire == typed) return;
     DWORD caret = 0;
     ::SendMessageW(hwnd_, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
     const std::size_t newCaret =
-        ThroughAnsiCodePage(std::wstring_view(typed).substr(0, caret)).size();
+        ThroughAnsiCodePage(std::wstring_view(typed).substr(0, caret), codePage_).size();
     // Only what changed is replaced, in one go: the rest keeps its layout.
     const ChangedSpan span = FindChangedSpan(typed, wire);
     const std::wstring replacement = wire.substr(span.start, span.afterLength);

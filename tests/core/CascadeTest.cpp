@@ -36,6 +36,7 @@ TEST(Cascade, EachNewPopUpOneStepFurtherAndEachNewRunOneStepRight) {
         const ScreenBox found = CascadeSpot(first, taken, workArea, 40);
         EXPECT_EQ(found, spot) << taken.size() << " taken; " << found.left << "," << found.top;
     }
+    EXPECT_EQ(CascadeSpot(first, {first}, area, 0), first) << "no step: no cascade";
 }
 
 }  // namespace

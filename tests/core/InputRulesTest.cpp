@@ -6,8 +6,6 @@
 #include <map>
 #include <sstream>
 
-#include "core/ChangedSpan.h"
-#include "core/TickCount.h"
 
 namespace tornavel {
 namespace {
@@ -107,30 +105,6 @@ TEST(InputRules, TheBurstTheKeysTheDeadButtonsAndTheDrag) {
         EXPECT_EQ(static_cast<int>(Play(steps)), static_cast<int>(answer)) << steps;
     EXPECT_EQ(InputRules().OnPress(InputRules::Spot::kSendButton, 5000, false), A::kIgnore)
         << "never shown";
-}
-
-TEST(TickCount, AMessagesStampPlacedNearNowAcrossEveryWrap) {
-    // Stamped before the 32-bit wrap, a little ahead across it, about 2^31,
-    // 248 days up.
-    // clang-format off
-    const std::tuple<std::uint32_t, std::uint64_t, std::int64_t> rows[] = {{5, 10, 5},
-        {0xFFFFFFF0, 0x100000010, 0xFFFFFFF0}, {0x10, 0xFFFFFFF0, 0x100000010},
-        {0x7FFFFFFF, 0x80000010, 0x7FFFFFFF}, {0x80000010, 0x7FFFFFFF, 0x80000010},
-        {3, 0x500000005, 0x500000003}, {0xFFFFFFFF, 0, -1}};
-    // clang-format on
-    for (const auto& [stamp, now, widened] : rows) EXPECT_EQ(WidenTick(stamp, now), widened) << now;
-}
-
-TEST(ChangedSpan, TheOneStretchThatDiffers) {
-    // A surrogate pair as Windows holds it; the common end never overlaps the start.
-    // clang-format off
-    const std::tuple<const wchar_t*, const wchar_t*, ChangedSpan> rows[] = {{L"", L"", {0, 0, 0}},
-        {L"Voy", L"Voy", {3, 0, 0}}, {L"a\xD83D\xDE00" L"b", L"a??b", {1, 2, 2}},
-        {L"aa", L"aaa", {2, 0, 1}}, {L"abcabc", L"abc", {3, 3, 0}},
-        {L"Vale \u0142 \u041F ok", L"Vale l ? ok", {5, 3, 3}}};
-    // clang-format on
-    for (const auto& [before, after, span] : rows)
-        EXPECT_EQ(FindChangedSpan(before, after), span) << testing::PrintToString(before);
 }
 
 }  // namespace

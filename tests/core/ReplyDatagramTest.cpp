@@ -21,7 +21,7 @@ FieldRecord ExampleRecord(std::size_t extraFields = 0) {
 TEST(ReplyDatagram, BothTokensWithTheSameIdReplyAndStamp) {
     const TimeOfDay time{14, 5, 9};
     const std::int32_t id = MakeReplyId(time, RandomPart(41.5f / 99.0f));
-    const std::wstring reply = TrimBlanks(L"  Voy  ");
+    const std::wstring reply = L"Voy";
     const std::wstring rest =
         L"\u00B67\u00B6B\u00B65001\u00B6Ana\u00B614050942\u00B6Voy\u00B602:05 PM";
     const std::pair<const wchar_t*, std::wstring> tokens[] = {
@@ -54,20 +54,20 @@ TEST(ReplyDatagram, IdIsTheTimeOfDayAndARandomPartOf1To99) {
         ASSERT_TRUE(RandomPart(r) >= 1 && RandomPart(r) <= 99);
 }
 
-TEST(ReplyDatagram, StampOnTheTwelveHourClockAndOnlyBlanksTrimmed) {
+TEST(ReplyDatagram, StampOnTheTwelveHourClock) {
     // clang-format off
     const std::pair<TimeOfDay, const wchar_t*> stamps[] = {
         {{0, 0, 0}, L"12:00 AM"}, {{0, 30, 59}, L"12:30 AM"}, {{9, 7, 0}, L"09:07 AM"},
         {{11, 59, 59}, L"11:59 AM"}, {{12, 0, 0}, L"12:00 PM"}, {{13, 45, 0}, L"01:45 PM"},
         {{23, 59, 0}, L"11:59 PM"}};
-    for (const auto& [time, stamp] : stamps) EXPECT_EQ(TimeStamp(time), stamp);
-    const std::pair<const wchar_t*, const wchar_t*> trims[] = {{L"", L""}, {L"   ", L""},
-        {L" a  b ", L"a  b"}, {L"\t a \r\n", L"\t a \r\n"}, {L"\u00A0x\u00A0", L"\u00A0x\u00A0"}};
     // clang-format on
-    for (const auto& [typed, sent] : trims) {
-        EXPECT_EQ(TrimBlanks(typed), sent);
-        EXPECT_EQ(IsBlankReply(typed), *sent == L'\0') << "nothing to send";
-    }
+    for (const auto& [time, stamp] : stamps) EXPECT_EQ(TimeStamp(time), stamp);
+}
+
+// The room a reply has: the longer token, the widest id and a stamp.
+TEST(ReplyDatagram, TheLongestEmptyReplyLeavesTheRoomForTheReply) {
+    EXPECT_EQ(LongestEmptyReplyDatagram(ExampleRecord()),
+              L"MSG-ENVIADO_KORVexe\u00B67\u00B6B\u00B65001\u00B6Ana\u00B623595999\u00B6\u00B611:59 PM");
 }
 
 }  // namespace

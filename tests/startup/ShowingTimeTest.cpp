@@ -39,7 +39,7 @@ TEST(ShowingTime, APopUpWaitsWhileThePersonPresentsAndShowsWhenThatEnds) {
     ASSERT_TRUE(::IsWindowVisible(window.Handle()) && asked.size() >= 3);
     EXPECT_LT(asked[asked.size() - 2], 3000u) << "the first ask after the change showed it";
     EXPECT_LE(asked.size(), asked.back() / 1000 + 2) << "asked more often than once a second";
-    RECT at{}, centred = CentredPopUpRect(96);
+    RECT at{}, centred = CentredPopUpRect(static_cast<int>(::GetDpiForWindow(window.Handle())));
     EXPECT_TRUE(::GetWindowRect(window.Handle(), &at) && ::EqualRect(&at, &centred));
     EXPECT_TRUE(::GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
@@ -54,7 +54,6 @@ TEST(ShowingTime, AFailedCallShowsAtOnceAndAWaitingPopUpClosesAtLogOff) {
     MessageWindow waiting;
     ShowWhenWelcome(waiting, [] { return 3; });  // a game full screen
     EXPECT_FALSE(::IsWindowVisible(waiting.Handle()));
-    EXPECT_TRUE(::SendMessageW(waiting.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
     ::SendMessageW(waiting.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(waiting.TakeRequest().value().kind, MessageWindow::Request::Kind::kClose);
 }

@@ -12,6 +12,9 @@
 namespace tornavel {
 namespace {
 
+// Windows cannot say what the person is doing: a pop-up would show at once.
+std::optional<int> NoAnswer() { return std::nullopt; }
+
 // This test program carries none of the program's resources: it has no hand
 // pointer, so loading the window fails inside the start-up, as a broken build
 // would.
@@ -23,7 +26,7 @@ TEST(StartupCleanUp, FailureWhileLoadingTheWindowDeletesTheFileAndDestroysIt) {
         << "0\266Ana\266h\2661\2664\2665\266Hola";
 
     std::optional<MessageWindow> window;
-    const std::optional<FieldRecord> record = StartUp(window, ApplicationDirectory());
+    const std::optional<FieldRecord> record = StartUp(window, ApplicationDirectory(), NoAnswer);
 
     EXPECT_FALSE(record.has_value());
     EXPECT_FALSE(window.has_value()) << "the window was destroyed, never shown";
@@ -39,7 +42,7 @@ TEST(StartupCleanUp, WithoutItsOwnFolderNoFileIsTouched) {
     const std::wstring stranger = L"\\open.zelbarqin";
     std::ofstream(std::filesystem::path(stranger), std::ios::binary) << "0\266Ana";  // too short
     std::optional<MessageWindow> window;
-    EXPECT_FALSE(StartUp(window, L"").has_value());
+    EXPECT_FALSE(StartUp(window, L"", NoAnswer).has_value());
     EXPECT_FALSE(window.has_value());
     EXPECT_TRUE(OrdinaryFileExists(stranger)) << "a file outside the program's folder was deleted";
     ::DeleteFileW(stranger.c_str());

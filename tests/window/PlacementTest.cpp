@@ -1,0 +1,38 @@
+#include "window/Placement.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <thread>
+
+namespace tornavel {
+namespace {
+
+// The turn is one among all our pop-ups: one that finds it taken waits, up to
+// its longest wait, then goes ahead without it; one whose owner ended without
+// letting go (a pop-up that crashed) passes it on at once.
+TEST(PlacementTurn, WaitsItsTimeForAnOwnerAndPassesOnFromOneThatEnded) {
+    const UniqueKernelHandle letGo(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    const UniqueKernelHandle taken(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    std::thread owner([&] {
+        const PlacementTurn turn;
+        ::SetEvent(taken.Get());
+        ::WaitForSingleObject(letGo.Get(), INFINITE);
+    });
+    ::WaitForSingleObject(taken.Get(), INFINITE);
+    const ULONGLONG before = ::GetTickCount64();
+    EXPECT_FALSE(PlacementTurn(300).Held()) << "had a turn another held";
+    EXPECT_GE(::GetTickCount64() - before, 250u) << "did not wait for it";
+    ::SetEvent(letGo.Get());
+    owner.join();
+    EXPECT_TRUE(PlacementTurn(300).Held()) << "a turn let go";
+
+    // Kept past its thread's end: the thread ended owning the turn.
+    std::optional<PlacementTurn> ended;
+    std::thread([&] { ended.emplace(); }).join();
+    ASSERT_TRUE(ended->Held());
+    EXPECT_TRUE(PlacementTurn(300).Held()) << "a turn whose owner ended";
+}
+
+}  // namespace
+}  // namespace tornavel
