@@ -3,7 +3,7 @@
 #include <climits>
 #include <stdexcept>
 
-#include "core/Surrogates.h"
+#include "core/TypedText.h"
 #include "util/Win32.h"
 
 namespace tornavel {

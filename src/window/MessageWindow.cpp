@@ -179,10 +179,11 @@ void MessageWindow::Show() {
         ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, kTopMostFlags);
     }
     // Activation and the focus come after the turn: they may wait on other
-    // programs (input methods, accessibility hooks). Windows gives the focus
-    // only to a program the person has just used; otherwise the taskbar
-    // button flashes.
-    ::ShowWindow(hwnd_, SW_SHOWNORMAL);
+    // programs (input methods, accessibility hooks). Activated and raised in
+    // one step, so that of pop-ups started together the one with the focus
+    // is the top one. Windows gives the focus only to a program the person
+    // has just used; otherwise the taskbar button flashes.
+    ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ::SetFocus(lastFocus_);
 }
 

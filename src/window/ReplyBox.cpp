@@ -4,7 +4,7 @@
 
 #include "core/ChangedSpan.h"
 #include "core/SystemTexts.h"
-#include "core/TypedCharacter.h"
+#include "core/TypedText.h"
 #include "util/AccessibleName.h"
 #include "util/Clipboard.h"
 #include "util/CodePage.h"

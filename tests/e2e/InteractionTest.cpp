@@ -131,6 +131,7 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
         {{{"wait", "1100"}, {"type", "  "}, {"key", "Return"}}, std::nullopt, false}};
     // clang-format on
     int strayTries = 0;
+    std::string untried;  // rows the machine kept from being tried
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         const Case& c = cases[i];
         SCOPED_TRACE("case " + std::to_string(i));
@@ -146,9 +147,11 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
         // machine too busy to send it in time tries the row again, twice.
         if (c.strayClick && clickedAt - popUp.mappedAt > 250ms) {
             const bool again = ++strayTries < 3;
-            std::cout << "case " << i << ": the stray click came "
-                      << (clickedAt - popUp.mappedAt) / 1ms << " ms after the pop-up showed, "
-                      << (again ? "so it runs again\n" : "three times: not tried here\n");
+            const std::string late = "case " + std::to_string(i) + ": the stray click came " +
+                                     std::to_string((clickedAt - popUp.mappedAt) / 1ms) +
+                                     " ms after the pop-up showed";
+            std::cout << late << (again ? ", so it runs again\n" : "\n");
+            if (!again) untried += late + " three times; ";
             i -= again;
             continue;
         }
@@ -169,6 +172,7 @@ TEST(Answering, TheReplyGoesOutByteForByteOrNothingAsThePersonMeant) {
         EXPECT_TRUE(piece[3].str() == moment + 7 || std::stoi(moment) % 100 >= 55) << piece[3];
         EXPECT_EQ(*second, "MSG-ENVIADO_KORVexe" + first->substr(10));
     }
+    if (!untried.empty()) GTEST_SKIP() << "not tried here: " << untried;
 }
 
 TEST(FailingDestination, TheErrorBoxSaysWhyAndWhatWasBeingSent) {
@@ -185,7 +189,6 @@ TEST(FailingDestination, TheErrorBoxSaysWhyAndWhatWasBeingSent) {
         {{"", "", "", "", "", "", "", "", "", "abc"}, mismatch, true, {}},
         {{"", "", "", "", "", "", ""},
          "9\r\nDescripci\u00F3n: Sub\u00EDndice fuera del intervalo" + ours, false, {}},
-        {{"", "", "", "", "", "", "", "", "  "}, unknown, true, {}},  // a host of blanks names nobody
         {{"", "", "", "x7"}, mismatch, false, {}},
         {{"", "", "", "70000"},
          "380\r\nDescripci\u00F3n: El valor de la propiedad no es v\u00E1lido" + socket, false, {}},
@@ -266,8 +269,8 @@ TEST(Keyboard, AStreamOfKeysFromAnotherWindowOnlyEverTypesIntoTheReply) {
 
 // The person clicks into the reply box while the stream still runs: they are
 // there, and what they type then goes out with its Enter. Characters the
-// code page lacks show, as they are typed, as the peer will read them, so
-// Ctrl+Z takes back the person's own edit and never brings them back.
+// code page lacks show, as they are typed or pasted, as the peer will read
+// them, so Ctrl+Z takes back the person's own edit and never brings them back.
 TEST(Keyboard, AClickIntoTheReplyEndsTheStreamAndTheBoxShowsWhatThePeerReads) {
     Process typist({"xdotool", "type", "--delay", "150", std::string(20, 'a')});
     PopUp popUp;
@@ -283,19 +286,14 @@ TEST(Keyboard, AClickIntoTheReplyEndsTheStreamAndTheBoxShowsWhatThePeerReads) {
     EXPECT_EQ(ReplyShown(), shown.substr(0, shown.size() - 2) + "lok");
     popUp.Do({{"key", "ctrl+z"}});
     EXPECT_EQ(ReplyShown(), shown);
-    popUp.Do({{"key", "Return"}});
+    // A paste of 65,000 characters the code page lacks, at the end: it
+    // enters as the peer reads it, and one Ctrl+Z takes it back.
+    popUp.Do({{"key", "ctrl+End"}});
+    const std::string pasted = Probe(2s, {.paste = 65000})["children"][1]["text"];
+    EXPECT_EQ(pasted.substr(shown.size(), 24), "Vale l ?????? ?? ok Vale");
+    popUp.Do({{"key", "ctrl+z"}, {"key", "Return"}});
     EXPECT_EQ(ReplyPiece(popUp, popUp.first.Receive(10s).value_or("")), shown)
         << "Enter after the click sends what the box shows";
-}
-
-// A paste of 65,000 characters the code page lacks enters as the peer reads
-// it, and one Ctrl+Z takes it back.
-TEST(Keyboard, OneUndoTakesBackAPasteThatEnteredAsThePeerReadsIt) {
-    PopUp popUp;
-    const nlohmann::json pasted = Probe(2s, {.paste = 65000})["children"][1];
-    EXPECT_EQ(pasted["text"].get<std::string>().substr(0, 24), "Vale l ?????? ?? ok Vale");
-    popUp.Do({{"key", "ctrl+z"}});
-    EXPECT_EQ(ReplyShown(), "");
 }
 
 // Presses `button` at the first point of `path` (in the pop-up), moves along

@@ -2,9 +2,10 @@
 // down the road the core gives them: the fields split and read as the window
 // reads them, the message expanded and clipped, the message box's name, the
 // ports through text-to-integer, both reply datagrams, the changed span the
-// reply box replaces, the line a failed start writes. Each
-// step checks what it promises; a broken promise aborts, and libFuzzer keeps
+// reply box replaces, the line a failed start writes. Each step checks what
+// it promises; a broken promise aborts, and libFuzzer keeps
 // the input. It writes nothing itself.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -13,6 +14,7 @@
 #include "core/FieldRecord.h"
 #include "core/MessageText.h"
 #include "core/ReplyDatagram.h"
+#include "core/ReplyText.h"
 #include "core/RuntimeError.h"
 #include "core/StartFailureText.h"
 #include "core/SystemTexts.h"
@@ -73,14 +75,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    // Both datagrams: the token first, the reply whole in them.
+    // Both datagrams: the token first, eight pieces and the reply's own
+    // separators, the reply whole just before the stamp.
     const std::wstring trimmed = TrimBlanks(reply);
     Check(IsBlankReply(reply) == trimmed.empty());
+    const auto separators = [](std::wstring_view text) {
+        return std::count(text.begin(), text.end(), kFieldSeparator);
+    };
     try {
         const std::wstring stamp = TimeStamp({static_cast<int>(size % 24), 5, 9});
+        const std::wstring end = kFieldSeparator + trimmed + kFieldSeparator + stamp;
         for (const wchar_t* token : {texts::kFirstReplyToken, texts::kSecondReplyToken}) {
             const std::wstring datagram = ComposeReplyDatagram(token, record, 1, trimmed, stamp);
-            Check(datagram.rfind(token, 0) == 0 && datagram.find(trimmed) != std::wstring::npos);
+            Check(datagram.rfind(token, 0) == 0 && datagram.ends_with(end) &&
+                  separators(datagram) == 7 + separators(trimmed));
         }
     } catch (const RuntimeError& e) {
         Check(e.Number() == kErrSubscriptOutOfRange && record.Count() < 10);

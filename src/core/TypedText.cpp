@@ -1,8 +1,19 @@
-#include "core/TypedCharacter.h"
-
-#include "core/Surrogates.h"
+#include "core/TypedText.h"
 
 namespace tornavel {
+
+std::wstring WithLoneHalvesAsQuestionMarks(std::wstring_view text) {
+    std::wstring whole(text);
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (IsHighSurrogate(whole[i]) && i + 1 < whole.size() && IsLowSurrogate(whole[i + 1])) {
+            ++i;  // a pair
+        } else if (IsHighSurrogate(whole[i]) || IsLowSurrogate(whole[i])) {
+            whole[i] = L'?';
+        }
+    }
+    return whole;
+}
+
 namespace {
 
 // `typed` goes in as it is, or as the peer will read it. A single unit that

@@ -1,12 +1,10 @@
-// What the exe carries: its icon, as Explorer reads it from the exe (the first
-// icon group of the resource directory) and as the taskbar gets it from the
-// window; and the design's faces.
+// The program's icon, as Explorer reads it from the exe (the first icon group
+// of the resource directory) and as the taskbar gets it from the window. (The
+// faces the exe carries are seen on a desk without them, end to end.)
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "ResourceIds.h"
-#include "util/PrivateFonts.h"
 #include "util/UniqueHandle.h"
 #include "util/Win32.h"
 #include "util/WindowIcons.h"
@@ -38,6 +36,9 @@ TEST(ExeIcon, TheShellExtractsTheApplicationIconLargeAndSmall) {
     const UniqueIcon owners[] = {UniqueIcon(large), UniqueIcon(small)};
     EXPECT_EQ(SlateWidth(large, 16, 2), 32);
     EXPECT_EQ(SlateWidth(small, 8, 1), 16);
+    HICON jumbo = nullptr;  // as a large view shows it, from the image stored as PNG
+    ASSERT_EQ(::PrivateExtractIconsW(exe.c_str(), 0, 256, 256, &jumbo, nullptr, 1, 0), 1u);
+    EXPECT_EQ(SlateWidth(UniqueIcon(jumbo).Get(), 128, 16), 256);
 }
 
 // This test program carries the program's resources. (From another process,
@@ -52,19 +53,8 @@ TEST(WindowIcons, TheWindowGetsTheApplicationIconLargeAndSmall) {
     EXPECT_EQ(SlateWidth(icon(ICON_BIG), 16, 2), ::GetSystemMetrics(SM_CXICON));
     EXPECT_EQ(SlateWidth(icon(ICON_SMALL), 8, 1), ::GetSystemMetrics(SM_CXSMICON));
     ::DestroyWindow(window);
-    // The large images, stored as PNG, read as Windows reads them.
-    for (const int size : {256, 128}) {
-        const UniqueIcon large(static_cast<HICON>(::LoadImageW(
-            ::GetModuleHandleW(nullptr), L"IconoAPL", IMAGE_ICON, size, size, 0)));
-        EXPECT_EQ(SlateWidth(large.Get(), size / 2, size / 16), size);
-    }
 }
 
-// Both faces are fonts Windows takes; a resource that is not there is left out.
-TEST(PrivateFonts, TheExeCarriesBothFacesOfTheDesign) {
-    const int ids[] = {TORNAVEL_FONT_LIGHT, TORNAVEL_FONT_REGULAR, 99};
-    EXPECT_EQ(PrivateFonts(ids).Count(), 2);
-}
 
 }  // namespace
 }  // namespace tornavel
