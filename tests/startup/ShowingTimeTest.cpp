@@ -44,18 +44,25 @@ TEST(ShowingTime, APopUpWaitsWhileThePersonPresentsAndShowsWhenThatEnds) {
     EXPECT_TRUE(::GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
-// A failed call shows it at once; a waiting pop-up closes, sending nothing,
-// when Windows shuts down or the person logs off.
-TEST(ShowingTime, AFailedCallShowsAtOnceAndAWaitingPopUpClosesAtLogOff) {
-    MessageWindow shown;
-    ShowWhenWelcome(shown, [] { return std::nullopt; });
-    EXPECT_TRUE(::IsWindowVisible(shown.Handle()));
-
+// A waiting pop-up closes, sending nothing, when Windows shuts down or the
+// person logs off.
+TEST(ShowingTime, AWaitingPopUpClosesAtLogOff) {
     MessageWindow waiting;
     ShowWhenWelcome(waiting, [] { return 3; });  // a game full screen
     EXPECT_FALSE(::IsWindowVisible(waiting.Handle()));
     ::SendMessageW(waiting.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(waiting.TakeRequest().value().kind, MessageWindow::Request::Kind::kClose);
+}
+
+// The shell is loaded at the first question, kept while more may follow,
+// and let go with the source.
+TEST(ShowingTime, TheShellIsLoadedOnceForTheQuestionsOfAWait) {
+    const auto loaded = [] { return ::GetModuleHandleW(L"shell32.dll") != nullptr; };
+    ASSERT_FALSE(loaded()) << "this test program holds the shell itself";
+    std::optional<MomentSource> ask(AskingTheShell());
+    EXPECT_TRUE((*ask)().has_value() && loaded() && (*ask)().has_value() && loaded());
+    ask.reset();
+    EXPECT_FALSE(loaded());
 }
 
 }  // namespace
