@@ -96,6 +96,16 @@ void ReplyBox::KeepInCodePage() {
     if (converting_) return;  // our own replacement's EN_CHANGE
     const std::wstring typed = Text();
     const std::wstring wire = ThroughAnsiCodePage(typed, codePage_);
+    // Text that came another way and is more than one datagram carries is
+    // refused whole, as a paste would be: the box gets back what it had.
+    if (mostBytes_ != SIZE_MAX && WideToAnsi(wire, codePage_).size() > mostBytes_) {
+        converting_ = true;
+        ::SetWindowTextW(hwnd_, accepted_.c_str());
+        converting_ = false;
+        ::MessageBeep(MB_OK);
+        return;
+    }
+    accepted_ = wire;
     if (wire == typed) return;
     DWORD caret = 0;
     ::SendMessageW(hwnd_, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));

@@ -14,7 +14,7 @@ namespace tornavel {
 // The reply box: a multi-line edit control named "Respuesta" for screen
 // readers, whose every character is one the peer will read as shown (in
 // `codePage`, the machine's ANSI code page unless told), and which holds no
-// more than one datagram can carry.
+// more than one datagram can carry, however the text comes.
 class ReplyBox {
   public:
     explicit ReplyBox(unsigned codePage = kAnsiCodePage) : codePage_(codePage) {}
@@ -38,7 +38,8 @@ class ReplyBox {
     // the code page's characters only is left alone. Typed and pasted text is
     // converted before it enters, so that the control's undo holds the
     // person's own edit; this catches what comes another way (dropped, or
-    // set by another program).
+    // set by another program), and refuses it, with a beep, when it is more
+    // than the limit: the box gets back the text it had.
     void KeepInCodePage();
 
   private:
@@ -53,6 +54,7 @@ class ReplyBox {
     HWND hwnd_ = nullptr;
     ControlSubclass subclass_;
     bool converting_ = false;
+    std::wstring accepted_;  // the text as it stood after the last change
     wchar_t highSurrogate_ = 0;  // the first half of a pair, until its second comes
 };
 

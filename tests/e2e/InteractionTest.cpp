@@ -251,20 +251,6 @@ TEST(Keyboard, AStreamOfKeysFromAnotherWindowOnlyEverTypesIntoTheReply) {
     ASSERT_FALSE(popUp.program->WaitExit(0ms)) << "a key of the stream ended the pop-up";
     const std::string typed = ReplyShown();
     EXPECT_TRUE(typed.size() > 1 && typed == std::string(typed.size() - 1, 'a') + " ") << typed;
-
-    // Tab after a pause: a cue on the close button; nothing else changes but the caret.
-    const auto [left, top] = popUp.origin;
-    const Picture before = Screenshot();
-    popUp.Do({{"wait", "1100"}, {"key", "Tab"}, {"wait", "400"}});
-    const Picture after = Screenshot();
-    int onClose = 0, elsewhere = 0;
-    for (int y = 0; y < 281; ++y)
-        for (int x = 0; x < 492; ++x)
-            if (before.At(left + x, top + y) != after.At(left + x, top + y) &&
-                !(x >= 26 && x < 465 && y >= 156 && y < 199))  // the reply box's caret
-                ++(x >= 425 && y < 40 ? onClose : elsewhere);
-    EXPECT_GT(onClose, 20) << "no focus cue on the close button";
-    EXPECT_EQ(elsewhere, 0);
 }
 
 // The person clicks into the reply box while the stream still runs: they are
@@ -312,7 +298,7 @@ std::pair<int, int> Drag(PopUp& popUp, const char* button,
     return {window["rect"][0], window["rect"][1]};
 }
 
-TEST(Mouse, ButtonsShowTheHandAndOnlyALeftDragOnTheTitleMovesTheWindow) {
+TEST(Mouse, ButtonsShowTheHandAndALeftDragOnTheTitleMovesTheWindow) {
     PopUp popUp;
     const std::tuple<int, int, bool> points[] = {
         {458, 20, true}, {240, 240, true}, {100, 3, false}, {8, 140, false}, {200, 20, false}};
@@ -330,15 +316,13 @@ TEST(Mouse, ButtonsShowTheHandAndOnlyALeftDragOnTheTitleMovesTheWindow) {
         EXPECT_EQ(shot.Rgb(left + 430, top + 3), x == 458 ? 0xD90000u : 0x555555u);
         EXPECT_EQ(shot.Rgb(left + 22, top + 222), 0x0080CCu);
     }
-    // From the title, a first step of (4, 3), then on by (100, 60).
-    const std::vector<std::pair<int, int>> straight{{100, 20}, {104, 23}, {204, 83}};
-    EXPECT_EQ(Drag(popUp, "3", straight), popUp.origin) << "right button";
-    EXPECT_EQ(Drag(popUp, "1", {{100, 3}, {100, 6}, {102, 12}, {104, 20}, {204, 83}}), popUp.origin)
-        << "bar above the label, then over it in small steps";
-    // The system's move follows the pointer from where the first step left
-    // it; a first step that already left the title's band starts it too.
+    // From the title, a first step of (4, 3), then on by (100, 60): the
+    // system's move follows the pointer from where the first step left it; a
+    // first step that already left the title's band starts it too. (Which
+    // presses drag is the input rules' table.)
     const auto [x, y] = popUp.origin;
-    EXPECT_EQ(popUp.origin = Drag(popUp, "1", straight), std::make_pair(x + 100, y + 60));
+    EXPECT_EQ(popUp.origin = Drag(popUp, "1", {{100, 20}, {104, 23}, {204, 83}}),
+              std::make_pair(x + 100, y + 60));
     EXPECT_EQ(Drag(popUp, "1", {{100, 20}, {100, 43}, {200, 83}}),
               std::make_pair(x + 200, y + 100));
 }

@@ -1,5 +1,5 @@
 // The shown window, as the probe, a screen reader and a screenshot see it, at
-// 96 dpi and after moving to a monitor of 144 dpi.
+// 96 dpi, after moving to a monitor of 144 dpi, and on a desk without Open Sans.
 #include <deque>
 #include <set>
 
@@ -45,14 +45,26 @@ struct Shown {
 
 constexpr std::uint32_t kFrame = 0xE0E0E0;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
+// In code page 1252, octal: "Ana Martínez", and a message of a line and one
+// that wraps: "Hola, ¿cómo estás?{ENTER}Te espero mañana…".
+const std::string kLine = HandoffLine({"0", "Ana Mart\355nez", "127.0.0.1", "9001", "7", "5",
+                                       "Hola, \277c\363mo est\341s?{ENTER}Te espero ma\361ana a las "
+                                       "diez en la cafeter\355a de siempre, con los papeles.",
+                                       "7", "127.0.0.1", "9002"});
+
+// A reply typed, then, after a pause, Tab to the close button, which takes
+// the caret (it blinks) away from the reply; the window shown then.
+Shown ReplyTypedThenTab(const ProbeFor& probe) {
+    Xdotool({"type", "--delay", "20", "Vale, all\303\255 estar\303\251"});
+    std::this_thread::sleep_for(1100ms);  // a pause, so that Tab is no stray key
+    Xdotool({"key", "Tab"});
+    return Shown(Probe(2s, probe));
+}
 
 TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
     AppFolder app;
-    // In code page 1252, octal: "Ana Martínez" and "Hola, ¿cómo estás?".
-    app.WriteHandoff(HandoffLine({"0", "Ana Mart\355nez", "127.0.0.1", "9001", "7", "5",
-                                  "Hola, \277c\363mo est\341s?{ENTER}{ENTER}Te espero.", "7",
-                                  "127.0.0.1", "9002"}));
-    const std::unique_ptr<Process> program = app.Start();
+    app.WriteHandoff(kLine);
+    std::unique_ptr<Process> program = app.Start();
     const nlohmann::json first = WaitForWindow();
     ASSERT_EQ(first["screen"], nlohmann::json({1280, 1024}))
         << "Wine reports Xvfb's screen by another size: its desktop has not finished starting";
@@ -77,7 +89,8 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
         EXPECT_EQ(children[i]["class"], "Button");
         EXPECT_EQ(children[i]["style"].get<std::uint32_t>() & 0xFu, 0xBu) << "BS_OWNERDRAW";
     }
-    EXPECT_EQ(children[0]["value"], "Hola, \u00BFc\u00F3mo est\u00E1s?\r\n\r\nTe espero.");
+    EXPECT_EQ(children[0]["value"], "Hola, \u00BFc\u00F3mo est\u00E1s?\r\nTe espero ma\u00F1ana a "
+                                    "las diez en la cafeter\u00EDa de siempre, con los papeles.");
     EXPECT_EQ(children[0]["style"].get<std::uint32_t>() & 0x10800u, 0x0800u)
         << "the message is read-only, with no tab stop";
     EXPECT_EQ(children[1]["text"], "");
@@ -132,53 +145,47 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
     EXPECT_EQ(back["client"], first["client"]);
     EXPECT_EQ(back["children"], first["children"]) << "every child as it was";
     EXPECT_EQ(Probe(2s, {.dpi = 0})["rect"], back["rect"]);
-}
 
-// Windows ships no Open Sans: the pop-up brings the design's faces. On a
-// desk without them (a Wine prefix of its own, as Wine keeps its font list in
-// the prefix, made at the first run and kept in the build, whose fontconfig
-// knows only DejaVu) the title, the message (line breaks and cut too), a
-// typed reply and both buttons show the same pixels as in the test room,
-// where Open Sans is installed. Tab takes the caret, which blinks, away.
-TEST(ShownWindow, TheSamePixelsOnADeskWithoutOpenSans) {
-    const fs::path prefix = fs::path(TORNAVEL_BINARY_DIR) / "desk-without-open-sans";
-    fs::create_directories(prefix);
-    std::ofstream(prefix.string() + ".conf")
-        << "<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>"
-        << (prefix / "fontconfig-cache").string() << "</cachedir></fontconfig>\n";
-    const Args desk{"WINEPREFIX=" + prefix.string(), "FONTCONFIG_FILE=" + prefix.string() + ".conf"};
+    // Tab after a pause: a cue on the close button; nothing else changes but
+    // the reply and its caret.
+    const Shown before(Probe(2s));
+    const Shown room = ReplyTypedThenTab({});
+    ASSERT_EQ(room.window["focus"], 2) << "Tab did not reach the close button";
+    int onClose = 0, elsewhere = 0;
+    const Box& reply = room.children[1];
+    for (int y = 0; y < room.height; ++y)
+        for (int x = 0; x < room.width; ++x)
+            if (before.Pixel(x, y) != room.Pixel(x, y) &&
+                !(x >= reply.left && x < reply.right && y >= reply.top && y < reply.bottom))
+                ++(x >= room.children[2].left && y < 40 ? onClose : elsewhere);
+    EXPECT_GT(onClose, 20) << "no focus cue on the close button";
+    EXPECT_EQ(elsewhere, 0);
+
+    // Windows ships no Open Sans: the pop-up brings the design's faces. On a
+    // desk without them (scripts/wine-run's DESK=without-open-sans) the title,
+    // the message (its wrap included), the reply and both buttons show the
+    // same pixels as here, where Open Sans is installed.
+    const Args desk{"DESK=without-open-sans"};
     struct EndsItsServer {
-        ~EndsItsServer() { Process({"env", env, "wineserver", "-k"}).WaitExit(30s); }
-        std::string env;
-    } ends{desk[0]};
-    std::vector<Shown> shown;
-    for (const Args& env : {Args{}, desk}) {
-        AppFolder app;
-        // In code page 1252, octal: "Ana Martínez" and "Hola, ¿nos vemos mañana…".
-        app.WriteHandoff(HandoffLine({"0", "Ana Mart\355nez", "127.0.0.1", "9001", "7", "5",
-                                      "Hola, \277nos vemos ma\361ana a las diez en la cafeter\355a "
-                                      "de siempre? Te espero con los papeles.",
-                                      "7", "127.0.0.1", "9002"}));
-        Xdotool({"mousemove", "634", "471"});  // resting on the message, where nothing hovers
-        const std::unique_ptr<Process> program = app.Start(env);
-        // The first start in a new prefix makes the prefix.
-        ASSERT_TRUE(Probe(120s, {.env = env}).value("found", false));
-        Xdotool({"type", "--delay", "20", "Vale, all\303\255 estar\303\251"});
-        std::this_thread::sleep_for(1100ms);  // a pause, so that Tab is no stray key
-        Xdotool({"key", "Tab"});
-        shown.emplace_back(Probe(2s, {.env = env}));
-        ASSERT_EQ(shown.back().window["focus"], 2) << "Tab did not reach the close button";
-    }
-    std::vector<Box> areas{{0, 8, shown[0].children[2].left, 32}};  // the title
-    areas.insert(areas.end(), shown[0].children.begin(), shown[0].children.end());
+        ~EndsItsServer() { Process(Wine("--stop", {}, {"DESK=without-open-sans"})).WaitExit(30s); }
+    } ends;
+    program.reset();
+    AppFolder bare;
+    bare.WriteHandoff(kLine);
+    const std::unique_ptr<Process> again = bare.Start(desk);
+    // The first start in a new prefix makes the prefix.
+    ASSERT_TRUE(Probe(120s, {.env = desk}).value("found", false));
+    const Shown onDesk = ReplyTypedThenTab({.env = desk});
+    std::vector<Box> areas{{0, 8, room.children[2].left, 32}};  // the title
+    areas.insert(areas.end(), room.children.begin(), room.children.end());
     for (const Box& area : areas) {
         int differ = 0;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)
-                differ += shown[0].Pixel(x, y) != shown[1].Pixel(x, y);
+                differ += room.Pixel(x, y) != onDesk.Pixel(x, y);
         EXPECT_EQ(differ, 0) << "pixels that differ in the area at " << area.left << "," << area.top;
     }
-    EXPECT_GT(shown[1].Find(areas[0], kWhite).first, 50) << "the sender's name is shown";
+    EXPECT_GT(onDesk.Find(areas[0], kWhite).first, 50) << "the sender's name is shown";
 }
 
 // Six messages that arrive in the same instant take the cascade's first six
