@@ -18,9 +18,6 @@ class PrivateFonts {
     // whatever the font mapper gives, and nothing else changes.
     explicit PrivateFonts(std::span<const int> ids);
 
-    // How many fonts were loaded.
-    int Count() const noexcept { return static_cast<int>(fonts_.size()); }
-
   private:
     using UniqueFontResource = UniqueHandle<NullableHandleTraits<HANDLE, &::RemoveFontMemResourceEx>>;
     std::vector<UniqueFontResource> fonts_;

@@ -18,10 +18,12 @@ TEST(TypedText, OnlyHalvesWithoutTheirPartnerBecomeQuestionMarks) {
 }
 
 // A code page like 1252: "ł" has the best fit "l", the rest beyond Latin-1
-// (each half of a pair too) becomes "?"; and UTF-8, which holds everything.
+// and its C1 controls (each half of a pair too) become "?"; and UTF-8, which
+// holds everything.
 std::wstring Narrow(std::wstring_view text) {
     std::wstring wire;
-    for (const wchar_t c : text) wire += c < 0x100 ? c : c == L'\u0142' ? L'l' : L'?';
+    for (const wchar_t c : text)
+        wire += (c < 0x80 || (c >= 0xA0 && c < 0x100)) ? c : c == L'\u0142' ? L'l' : L'?';
     return wire;
 }
 std::wstring Utf8(std::wstring_view text) { return std::wstring(text); }
@@ -33,6 +35,7 @@ TEST(TypedText, APairGoesInWholeAndAHalfAloneAsAQuestionMark) {
                      bool, wchar_t> rows[] = {
         {0, L'a', Narrow, L"", true, false, 0}, {0, L'\b', Narrow, L"", true, false, 0},
         {0, L'\u00E9', Narrow, L"", true, false, 0}, {0, L'\u0142', Narrow, L"l", false, true, 0},
+        {0, L'\u0080', Narrow, L"?", false, true, 0},  // the first beyond ASCII
         {0, L'\u0142', Utf8, L"", true, false, 0}, {0, kHigh, Utf8, L"", false, false, kHigh},
         {kHigh, kLow, Narrow, L"??", false, true, 0}, {kHigh, kLow, Utf8, {kHigh, kLow}, false, false, 0},
         // The partner never came: the half alone goes in first, as "?".
