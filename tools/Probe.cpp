@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "AccessibleText.h"
 #include "util/AccessibleIid.h"
 #include "util/Win32.h"
 
@@ -99,17 +100,10 @@ std::string Accessible(HWND hwnd) {
                                             reinterpret_cast<void**>(&object))) ||
         object == nullptr)
         return "";
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
     std::string out;
     for (const bool name : {true, false}) {
-        BSTR text = nullptr;
-        const HRESULT hr =
-            name ? object->get_accName(self, &text) : object->get_accValue(self, &text);
-        out += std::string(",\"") + (name ? "name" : "value") +
-               "\":" + (SUCCEEDED(hr) && text != nullptr ? Json(text) : "null");
-        if (text != nullptr) ::SysFreeString(text);
+        const std::optional<std::wstring> text = tools::AccessibleText(object, name);
+        out += std::string(",\"") + (name ? "name" : "value") + "\":" + (text ? Json(*text) : "null");
     }
     object->Release();
     return out;

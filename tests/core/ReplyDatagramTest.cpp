@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "core/SystemTexts.h"
-#include "RaisedError.h"
 
 namespace tornavel {
 namespace {
@@ -31,14 +30,6 @@ TEST(ReplyDatagram, BothTokensWithTheSameIdReplyAndStamp) {
         for (const auto& [token, written] : tokens)
             EXPECT_EQ(ComposeReplyDatagram(token, ExampleRecord(extra), id, reply, TimeStamp(time)),
                       written + rest);
-    }
-}
-
-TEST(ReplyDatagram, FewerThanTenFieldsRaise9BeforeAnythingIsBuilt) {
-    for (std::size_t count = 0; count < 10; ++count) {
-        const FieldRecord record(std::vector<std::wstring>(count, L"f"));
-        EXPECT_EQ(RaisedError([&] { (void)ComposeReplyDatagram(L"T", record, 1, L"r", L"s"); }), 9)
-            << count;
     }
 }
 

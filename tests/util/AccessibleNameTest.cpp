@@ -5,6 +5,7 @@
 #include <ole2.h>
 #include <oleacc.h>
 
+#include "AccessibleText.h"
 #include "util/AccessibleIid.h"
 #include "util/ComPtr.h"
 #include "window/ReplyBox.h"
@@ -14,15 +15,8 @@ namespace {
 
 std::wstring NameOf(IUnknown* object) {
     ComPtr<IAccessible> accessible;
-    VARIANT self{};  // CHILDID_SELF, the object itself
-    self.vt = VT_I4;
-    BSTR name = nullptr;
-    if (FAILED(object->QueryInterface(kIidAccessible, accessible.Out())) ||
-        FAILED(accessible->get_accName(self, &name)) || name == nullptr)
-        return L"<none>";
-    std::wstring text(name);
-    ::SysFreeString(name);
-    return text;
+    if (FAILED(object->QueryInterface(kIidAccessible, accessible.Out()))) return L"<none>";
+    return tools::AccessibleText(accessible.Get(), true).value_or(L"<none>");
 }
 
 // A client in our own process (an accessibility hook, say) that goes
