@@ -193,9 +193,9 @@ int wmain(int argc, wchar_t** argv) {
     }
 
     if (dpi >= 0) {
-        RECT suggested{};  // none: Wine hands an empty one across processes anyway
-        ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                       reinterpret_cast<LPARAM>(&suggested));
+        // No suggested rectangle: Wine passes the pointer to another process
+        // as it is, where it points at whatever that process has there.
+        ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0);
         ::Sleep(300);  // for the repaint
     }
     DWORD pasteMs = 0;
