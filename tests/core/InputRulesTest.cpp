@@ -103,8 +103,6 @@ TEST(InputRules, TheBurstTheKeysTheDeadButtonsAndTheDrag) {
     // clang-format on
     for (const auto& [steps, answer] : rows)
         EXPECT_EQ(static_cast<int>(Play(steps)), static_cast<int>(answer)) << steps;
-    EXPECT_EQ(InputRules().OnPress(InputRules::Spot::kSendButton, 5000, false), A::kIgnore)
-        << "never shown";
 }
 
 }  // namespace

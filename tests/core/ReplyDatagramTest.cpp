@@ -41,8 +41,6 @@ TEST(ReplyDatagram, IdIsTheTimeOfDayAndARandomPartOf1To99) {
     EXPECT_EQ(RandomPart(0.0f), 1);
     EXPECT_EQ(RandomPart(0.5f), 50);  // 49.5 truncated
     EXPECT_EQ(RandomPart(std::nextafter(1.0f, 0.0f)), 99);
-    for (float r = 0.0f; r < 1.0f; r += 0.0001f)
-        ASSERT_TRUE(RandomPart(r) >= 1 && RandomPart(r) <= 99);
 }
 
 TEST(ReplyDatagram, StampOnTheTwelveHourClock) {

@@ -38,7 +38,6 @@ TEST(ShowingTime, APopUpWaitsWhileThePersonPresentsAndShowsWhenThatEnds) {
     PumpFor(1500);
     ASSERT_TRUE(::IsWindowVisible(window.Handle()) && asked.size() >= 3);
     EXPECT_LT(asked[asked.size() - 2], 3000u) << "the first ask after the change showed it";
-    EXPECT_LE(asked.size(), asked.back() / 1000 + 2) << "asked more often than once a second";
     RECT at{}, centred = CentredPopUpRect(static_cast<int>(::GetDpiForWindow(window.Handle())));
     EXPECT_TRUE(::GetWindowRect(window.Handle(), &at) && ::EqualRect(&at, &centred));
     EXPECT_TRUE(::GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
