@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/AddressChoice.h"
-#include "core/ReplyDatagram.h"
+#include "core/DatagramLimit.h"
 #include "core/RuntimeError.h"
 #include "core/SystemTexts.h"
 #include "util/CodePage.h"
@@ -48,7 +48,7 @@ SOCKET DatagramSocket::SocketFor(int family) {
         BOOL reportUnreachable = FALSE;
         DWORD returned = 0;
         winsock.ioctl(slot.Get(), SIO_UDP_CONNRESET, &reportUnreachable, sizeof(reportUnreachable),
-                   nullptr, 0, &returned, nullptr, nullptr);
+                      nullptr, 0, &returned, nullptr, nullptr);
     }
     return slot.Get();
 }
@@ -65,7 +65,8 @@ void DatagramSocket::SendData(std::wstring_view text) {
     hints.ai_protocol = IPPROTO_UDP;
     ADDRINFOW* found = nullptr;
     const std::wstring port = std::to_wstring(remotePort_);
-    const int resolved = winsock.call.getAddrInfo(remoteHost_.c_str(), port.c_str(), &hints, &found);
+    const int resolved =
+        winsock.call.getAddrInfo(remoteHost_.c_str(), port.c_str(), &hints, &found);
     std::unique_ptr<ADDRINFOW, AddrInfoDeleter> addresses(found);
     if (resolved != 0) throw Error(resolved);
     std::vector<const ADDRINFOW*> candidates;
@@ -78,7 +79,7 @@ void DatagramSocket::SendData(std::wstring_view text) {
     if (!chosen) throw Error(kWsaHostNotFound);
     const ADDRINFOW& to = *candidates[*chosen];
 
-    const std::string bytes = WideToAnsi(text);
+    const std::string bytes = ToCodePage(text);
     // The largest UDP payload: 65535 less the IP and UDP headers (IPv6's 20
     // bytes fewer).
     const std::size_t largest =
@@ -86,8 +87,8 @@ void DatagramSocket::SendData(std::wstring_view text) {
     if (bytes.size() > largest) throw Error(kWsaMessageTooLong);
 
     const SOCKET socket = SocketFor(to.ai_family);
-    const int sent = winsock.call.sendTo(socket, bytes.data(), static_cast<int>(bytes.size()), 0, to.ai_addr,
-                              static_cast<int>(to.ai_addrlen));
+    const int sent = winsock.call.sendTo(socket, bytes.data(), static_cast<int>(bytes.size()), 0,
+                                         to.ai_addr, static_cast<int>(to.ai_addrlen));
     if (sent == SOCKET_ERROR) throw Error(winsock.call.lastError());
     if (static_cast<std::size_t>(sent) != bytes.size()) throw Error(kWsaMessageTooLong);
 }

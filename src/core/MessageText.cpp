@@ -1,6 +1,6 @@
 #include "core/MessageText.h"
 
-#include "core/TypedText.h"
+#include "core/Surrogates.h"
 #include "core/SystemTexts.h"
 
 namespace tornavel {

@@ -25,10 +25,6 @@ std::int32_t MakeReplyId(const TimeOfDay& time, int randomPart);
 // "hh:mm AM" on the 12-hour clock: 00:30 gives "12:30 AM", 12:00 "12:00 PM".
 std::wstring TimeStamp(const TimeOfDay& time);
 
-// The largest UDP payload over IPv4, where the peer listens: 65535 less the
-// IP and UDP headers.
-inline constexpr std::size_t kLargestDatagramBytes = 65507;
-
 // token¶field 4¶field 8¶field 9¶field 1¶id¶reply¶stamp. A record without one
 // of those fields raises error 9 before anything is built.
 std::wstring ComposeReplyDatagram(std::wstring_view token, const FieldRecord& record,

@@ -121,7 +121,7 @@ std::wstring TextStream::ReadFirstLine() {
     if (bytes.size() <= start + (UnitSize(encoding) - 1)) throw InputPastEndOfFileError();
     const std::size_t end = lineEnd == std::string::npos ? bytes.size() : lineEnd;
     const std::string_view line = std::string_view(bytes).substr(start, end - start);
-    return encoding == Encoding::kAnsi ? AnsiToWide(line) : DecodeUtf16(line, encoding);
+    return encoding == Encoding::kAnsi ? FromCodePage(line) : DecodeUtf16(line, encoding);
 }
 
 void TextStream::Close() {

@@ -3,35 +3,35 @@
 #include <climits>
 #include <stdexcept>
 
-#include "core/TypedText.h"
+#include "core/Surrogates.h"
 #include "util/Win32.h"
 
 namespace tornavel {
 
-std::wstring AnsiToWide(std::string_view ansi, unsigned codePage) {
-    if (ansi.empty()) return {};
-    if (ansi.size() > INT_MAX) throw std::length_error("text too long to convert");
-    const int length = static_cast<int>(ansi.size());
-    const int needed = ::MultiByteToWideChar(codePage, 0, ansi.data(), length, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(needed), L'\0');
-    ::MultiByteToWideChar(codePage, 0, ansi.data(), length, wide.data(), needed);
-    return wide;
+std::wstring FromCodePage(std::string_view bytes, unsigned codePage) {
+    if (bytes.empty()) return {};
+    if (bytes.size() > INT_MAX) throw std::length_error("text too long to convert");
+    const int length = static_cast<int>(bytes.size());
+    const int needed = ::MultiByteToWideChar(codePage, 0, bytes.data(), length, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(needed), L'\0');
+    ::MultiByteToWideChar(codePage, 0, bytes.data(), length, text.data(), needed);
+    return text;
 }
 
-std::string WideToAnsi(std::wstring_view wide, unsigned codePage) {
-    if (wide.empty()) return {};
-    if (wide.size() > INT_MAX) throw std::length_error("text too long to convert");
-    const int length = static_cast<int>(wide.size());
+std::string ToCodePage(std::wstring_view text, unsigned codePage) {
+    if (text.empty()) return {};
+    if (text.size() > INT_MAX) throw std::length_error("text too long to convert");
+    const int length = static_cast<int>(text.size());
     const int needed =
-        ::WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<std::size_t>(needed), '\0');
-    ::WideCharToMultiByte(codePage, 0, wide.data(), length, ansi.data(), needed, nullptr, nullptr);
-    return ansi;
+        ::WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(needed), '\0');
+    ::WideCharToMultiByte(codePage, 0, text.data(), length, bytes.data(), needed, nullptr, nullptr);
+    return bytes;
 }
 
-std::wstring ThroughAnsiCodePage(std::wstring_view wide, unsigned codePage) {
+std::wstring AsCodePageCarriesIt(std::wstring_view text, unsigned codePage) {
     // UTF-8 would carry a lone half as U+FFFD: "?" in every code page.
-    return AnsiToWide(WideToAnsi(WithLoneHalvesAsQuestionMarks(wide), codePage), codePage);
+    return FromCodePage(ToCodePage(WithLoneHalvesAsQuestionMarks(text), codePage), codePage);
 }
 
 bool InAnsiCodePage(wchar_t c) {

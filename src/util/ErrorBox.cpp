@@ -51,7 +51,7 @@ RuntimeError CurrentFailureAsRuntimeError() {
                             texts::kApplicationName);
     } catch (const std::exception& e) {
         return RuntimeError(kErrInternal,
-                            texts::kInternalErrorDescription + (L": " + AnsiToWide(e.what())),
+                            texts::kInternalErrorDescription + (L": " + FromCodePage(e.what())),
                             texts::kApplicationName);
     } catch (...) {
         return RuntimeError(kErrInternal, texts::kInternalErrorDescription,

@@ -19,7 +19,7 @@ void SetWindowIcons(HWND window, const std::wstring& resourceName) {
     }
     // An ownerless window is its own last owner: it gets each icon once.
     const bool hasOwner = owner != window;
-    const std::string name = WideToAnsi(resourceName);
+    const std::string name = ToCodePage(resourceName);
 
     const int bigCx = ::GetSystemMetrics(SM_CXICON);
     const int bigCy = ::GetSystemMetrics(SM_CYICON);

@@ -174,8 +174,7 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 CarryOut(Answer::kClose);
             if (HIWORD(wParam) == BN_CLICKED && from == sendButton_.Handle())
                 CarryOut(InputRules::OnSendClicked(IsBlankReply(replyBox_.Text())));
-            if (HIWORD(wParam) == EN_CHANGE && from == replyBox_.Handle())
-                replyBox_.KeepInCodePage();
+            replyBox_.OnCommand(wParam, lParam);
             return 0;
         }
         case WM_CLOSE:  // Alt+F4 the system saw, the taskbar's Close

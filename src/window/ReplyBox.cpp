@@ -7,7 +7,6 @@
 #include "core/TypedText.h"
 #include "util/AccessibleName.h"
 #include "util/Clipboard.h"
-#include "util/CodePage.h"
 #include "util/WindowText.h"
 
 namespace tornavel {
@@ -20,15 +19,19 @@ bool ReplyBox::Create(HWND parent) {
     ::SendMessageW(hwnd_, EM_SETLIMITTEXT, 0, 0);
     subclass_.Attach(hwnd_, texts::kWindowHandlerName,
                      [this](UINT message, WPARAM wParam, LPARAM lParam) -> std::optional<LRESULT> {
+                         const auto* text = reinterpret_cast<const wchar_t*>(lParam);
                          switch (message) {
                              case WM_GETOBJECT:
                                  return AnswerWithName(hwnd_, wParam, lParam, texts::kReplyBoxName);
                              case WM_CHAR:
                              case WM_IME_CHAR:
-                                 return TypeInCodePage(message, static_cast<wchar_t>(wParam),
-                                                       lParam);
+                                 return OnCharacter(message, static_cast<wchar_t>(wParam), lParam);
                              case WM_PASTE:
-                                 return PasteInCodePage();
+                                 return OnPaste();
+                             case WM_SETTEXT:
+                                 return OnSetText(text);
+                             case EM_REPLACESEL:
+                                 return OnReplaceSelection(wParam, text);
                              default:
                                  return std::nullopt;
                          }
@@ -36,91 +39,141 @@ bool ReplyBox::Create(HWND parent) {
     return true;
 }
 
-std::optional<LRESULT> ReplyBox::TypeInCodePage(UINT message, wchar_t character, LPARAM lParam) {
-    const TypingStep step =
-        TypeCharacter(highSurrogate_, character, [this](std::wstring_view typed) {
-            return ThroughAnsiCodePage(typed, codePage_);
-        });
-    highSurrogate_ = step.held;
-    // Control characters (Backspace, Ctrl+Z) add nothing to the text.
-    const bool adds = character >= L' ' && character != 0x7F;
-    const std::wstring added = step.type + (step.passOn && adds ? std::wstring(1, character) : L"");
-    if (!added.empty() && !Fits(added)) {
-        ::MessageBeep(MB_OK);
-        return 0;
+std::wstring ReplyBox::Text() const { return WindowText(hwnd_); }
+
+std::optional<std::wstring> ReplyBox::Admit(std::wstring_view proposed, std::size_t from,
+                                            std::size_t to) const {
+    std::wstring entered = AsCodePageCarriesIt(proposed, codePage_);
+    if (mostBytes_ != SIZE_MAX) {
+        std::wstring text = Text();
+        from = std::min(from, text.size());
+        to = std::clamp(to, from, text.size());
+        text.replace(from, to - from, entered);
+        if (ToCodePage(text, codePage_).size() > mostBytes_) {
+            ::MessageBeep(MB_OK);
+            return std::nullopt;
+        }
     }
-    for (const wchar_t c : step.type) subclass_.CallOriginal(message, c, lParam);
-    if (step.beep) ::MessageBeep(MB_OK);
+    if (entered != proposed) ::MessageBeep(MB_OK);
+    return entered;
+}
+
+template <typename Edit>
+void ReplyBox::Apply(Edit&& edit) {
+    applying_ = true;
+    edit();
+    applying_ = false;
+    accepted_ = Text();
+}
+
+void ReplyBox::ReplaceSelection(const std::wstring& text) const {
+    subclass_.CallOriginal(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::pair<std::size_t, std::size_t> ReplyBox::Selection() const {
+    DWORD start = 0, end = 0;
+    ::SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                   reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+}
+
+std::optional<LRESULT> ReplyBox::OnCharacter(UINT message, wchar_t typed, LPARAM lParam) {
+    const TypingStep step = TypeCharacter(held_, typed);
+    held_ = step.held;
+    if (!step.text.empty()) {
+        const auto [from, to] = Selection();
+        if (const std::optional<std::wstring> entered = Admit(step.text, from, to)) {
+            Apply([&] {
+                // A character the code page keeps is typed by the control, as any key is.
+                if (*entered == std::wstring(1, typed))
+                    subclass_.CallOriginal(message, typed, lParam);
+                else
+                    ReplaceSelection(*entered);
+            });
+        }
+    }
     if (step.passOn) return std::nullopt;
     return 0;
 }
 
-std::optional<LRESULT> ReplyBox::PasteInCodePage() {
+std::optional<LRESULT> ReplyBox::OnPaste() {
     const std::optional<std::wstring> pasted = ClipboardText(hwnd_);
     if (!pasted) return std::nullopt;
-    const std::wstring wire = ThroughAnsiCodePage(*pasted, codePage_);
-    if (!Fits(wire)) {
-        ::MessageBeep(MB_OK);  // refused whole: the box keeps what it had
-        return 0;
+    const auto [from, to] = Selection();
+    if (const std::optional<std::wstring> entered = Admit(*pasted, from, to)) {
+        Apply([&] {
+            if (*entered == *pasted)
+                subclass_.CallOriginal(WM_PASTE, 0, 0);
+            else
+                ReplaceSelection(*entered);
+        });
     }
-    if (wire == *pasted) return std::nullopt;
-    // As the control pastes: in place of the selection, one undo takes it back.
-    ::SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wire.c_str()));
-    ::MessageBeep(MB_OK);
     return 0;
 }
 
-bool ReplyBox::Fits(std::wstring_view added) const {
-    if (mostBytes_ == SIZE_MAX) return true;
-    DWORD start = 0, end = 0;
-    ::SendMessageW(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                   reinterpret_cast<LPARAM>(&end));
-    std::wstring text = Text();
-    const std::size_t from = std::min<std::size_t>(start, text.size());
-    const std::size_t to = std::clamp<std::size_t>(end, from, text.size());
-    text.replace(from, to - from, added);
-    return WideToAnsi(text, codePage_).size() <= mostBytes_;
+LRESULT ReplyBox::OnSetText(const wchar_t* text) {
+    const std::optional<std::wstring> entered = Admit(text != nullptr ? text : L"", 0, SIZE_MAX);
+    if (!entered) return FALSE;
+    LRESULT set = FALSE;
+    Apply([&] {
+        set = subclass_.CallOriginal(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(entered->c_str()));
+    });
+    return set;
 }
 
-std::wstring ReplyBox::Text() const { return WindowText(hwnd_); }
+LRESULT ReplyBox::OnReplaceSelection(WPARAM canUndo, const wchar_t* text) {
+    const auto [from, to] = Selection();
+    if (const std::optional<std::wstring> entered = Admit(text != nullptr ? text : L"", from, to)) {
+        Apply([&] {
+            subclass_.CallOriginal(EM_REPLACESEL, canUndo,
+                                   reinterpret_cast<LPARAM>(entered->c_str()));
+        });
+    }
+    return 0;
+}
 
 void ReplyBox::TypeLineBreak() {
-    if (!Fits(L"\r\n")) {
-        ::MessageBeep(MB_OK);
-        return;
-    }
     ::SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r\n"));
 }
 
-void ReplyBox::KeepInCodePage() {
-    if (converting_) return;  // our own replacement's EN_CHANGE
-    const std::wstring typed = Text();
-    const std::wstring wire = ThroughAnsiCodePage(typed, codePage_);
-    // Text that came another way and is more than one datagram carries is
-    // refused whole, as a paste would be: the box gets back what it had.
-    if (mostBytes_ != SIZE_MAX && WideToAnsi(wire, codePage_).size() > mostBytes_) {
-        converting_ = true;
-        ::SetWindowTextW(hwnd_, accepted_.c_str());
-        converting_ = false;
-        ::MessageBeep(MB_OK);
+bool ReplyBox::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(lParam) != hwnd_) return false;
+    if (HIWORD(wParam) == EN_CHANGE && !applying_) OnChanged();
+    return true;
+}
+
+void ReplyBox::OnChanged() {
+    // What came since the last change, in place of what was there.
+    const std::wstring now = Text();
+    const ChangedSpan span = FindChangedSpan(accepted_, now);
+    const std::size_t end = span.start + span.afterLength;
+    const std::wstring came = now.substr(span.start, span.afterLength);
+    const std::optional<std::wstring> entered = Admit(came, span.start, end);
+    if (entered == came) {
+        accepted_ = now;
         return;
     }
-    accepted_ = wire;
-    if (wire == typed) return;
     DWORD caret = 0;
     ::SendMessageW(hwnd_, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
-    const std::size_t newCaret =
-        ThroughAnsiCodePage(std::wstring_view(typed).substr(0, caret), codePage_).size();
-    // Only what changed is replaced, in one go: the rest keeps its layout.
-    const ChangedSpan span = FindChangedSpan(typed, wire);
-    const std::wstring replacement = wire.substr(span.start, span.afterLength);
-    converting_ = true;
-    ::SendMessageW(hwnd_, EM_SETSEL, span.start, span.start + span.beforeLength);
-    ::SendMessageW(hwnd_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(replacement.c_str()));
-    ::SendMessageW(hwnd_, EM_SETSEL, newCaret, newCaret);
-    ::SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
-    converting_ = false;
-    ::MessageBeep(MB_OK);
+    Apply([&] {
+        // Only what came is replaced, in one go: the rest keeps its layout.
+        ::SendMessageW(hwnd_, EM_SETSEL, span.start, end);
+        if (!entered) {
+            ReplaceSelection(accepted_.substr(span.start, span.beforeLength));
+            return;
+        }
+        ReplaceSelection(*entered);
+        // The caret stays after the text it was after.
+        const std::size_t at =
+            caret <= span.start ? caret
+            : caret >= end
+                ? caret - came.size() + entered->size()
+                : span.start + AsCodePageCarriesIt(
+                                   std::wstring_view(came).substr(0, caret - span.start), codePage_)
+                                   .size();
+        ::SendMessageW(hwnd_, EM_SETSEL, at, at);
+        ::SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
+    });
 }
 
 }  // namespace tornavel

@@ -14,7 +14,8 @@ namespace tornavel {
 // The reply box: a multi-line edit control named "Respuesta" for screen
 // readers, whose every character is one the peer will read as shown (in
 // `codePage`, the machine's ANSI code page unless told), and which holds no
-// more than one datagram can carry, however the text comes.
+// more than one datagram can carry, whichever way the text comes: typed,
+// pasted, set or put in place of the selection by another program, dropped.
 class ReplyBox {
   public:
     explicit ReplyBox(unsigned codePage = kAnsiCodePage) : codePage_(codePage) {}
@@ -27,35 +28,42 @@ class ReplyBox {
     HWND Handle() const noexcept { return hwnd_; }
 
     std::wstring Text() const;
-    // The most the text may take in the code page's bytes. A key or a paste
-    // that would go beyond it beeps and changes nothing.
+    // The most the text may take in the code page's bytes.
     void LimitBytes(std::size_t most) noexcept { mostBytes_ = most; }
     // A line break typed at the caret, when it fits.
     void TypeLineBreak();
-    // The parent hands over the box's EN_CHANGE. Characters the code page
-    // lacks become what the peer will read (the conversion the sender makes),
-    // with one beep; the caret stays after the text it was after. A text of
-    // the code page's characters only is left alone. Typed and pasted text is
-    // converted before it enters, so that the control's undo holds the
-    // person's own edit; this catches what comes another way (dropped, or
-    // set by another program), and refuses it, with a beep, when it is more
-    // than the limit: the box gets back the text it had.
-    void KeepInCodePage();
+    // The parent hands over each WM_COMMAND it gets; true when it was the
+    // box's own notification. Its EN_CHANGE catches text that came with no
+    // message the box sees (a drop).
+    bool OnCommand(WPARAM wParam, LPARAM lParam);
 
   private:
-    // A typed character (WM_CHAR, WM_IME_CHAR), as the peer will read it.
-    std::optional<LRESULT> TypeInCodePage(UINT message, wchar_t character, LPARAM lParam);
-    std::optional<LRESULT> PasteInCodePage();
-    // Whether `added` in place of the selection keeps within the limit.
-    bool Fits(std::wstring_view added) const;
+    // Every way in ends here: `proposed` in place of the characters from
+    // `from` to `to`, as the peer will read it (with a beep when that is not
+    // what was proposed), or nothing when the text would then be more than
+    // the limit (refused whole, with a beep).
+    std::optional<std::wstring> Admit(std::wstring_view proposed, std::size_t from,
+                                      std::size_t to) const;
+    // Makes an admitted change, as one edit; the catch-all lets it be.
+    template <typename Edit>
+    void Apply(Edit&& edit);
+    // Admitted text in place of the selection, as one edit the person can undo.
+    void ReplaceSelection(const std::wstring& text) const;
+    std::pair<std::size_t, std::size_t> Selection() const;
+
+    std::optional<LRESULT> OnCharacter(UINT message, wchar_t typed, LPARAM lParam);
+    std::optional<LRESULT> OnPaste();
+    LRESULT OnSetText(const wchar_t* text);
+    LRESULT OnReplaceSelection(WPARAM canUndo, const wchar_t* text);
+    void OnChanged();
 
     unsigned codePage_;
     std::size_t mostBytes_ = SIZE_MAX;
     HWND hwnd_ = nullptr;
     ControlSubclass subclass_;
-    bool converting_ = false;
+    bool applying_ = false;
     std::wstring accepted_;  // the text as it stood after the last change
-    wchar_t highSurrogate_ = 0;  // the first half of a pair, until its second comes
+    wchar_t held_ = 0;       // the first half of a pair, until its second comes
 };
 
 }  // namespace tornavel

@@ -1,6 +1,6 @@
 // libFuzzer target: one hand-off line, and a reply cut from the same input,
 // down the road the core gives them: the fields split and read as the window
-// reads them, the message expanded and clipped, the
+// reads them, the message expanded and clipped, the message box's name, the
 // ports through text-to-integer, both reply datagrams, the changed span the
 // reply box replaces, the line a failed start writes. Each step checks what
 // it promises; a broken promise aborts, and libFuzzer keeps
@@ -17,6 +17,7 @@
 #include "core/ReplyText.h"
 #include "core/RuntimeError.h"
 #include "core/StartFailureText.h"
+#include "core/Surrogates.h"
 #include "core/SystemTexts.h"
 #include "core/TextToInteger.h"
 
@@ -61,6 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring expanded = ExpandEnterTokens(message);
     Check(expanded.find(L"{ENTER}") == std::wstring::npos &&
           ClipForDisplay(expanded).size() <= kMostShownMessageChars + 1);
+
+    // The message box's name: the prefix, then one line of the sender's
+    // name, never ending in half a pair.
+    const std::wstring name = MessageBoxName(sender);
+    const std::size_t named = name.size() - std::size(texts::kMessageBoxNamePrefix) + 1;
+    Check(name.starts_with(texts::kMessageBoxNamePrefix) && named <= kMostNamedSenderChars + 1 &&
+          std::none_of(name.begin(), name.end(), [](wchar_t c) { return c < L' '; }) &&
+          (name.size() < 2 || !IsHighSurrogate(name[name.size() - 2]) || name.back() != L'\u2026'));
 
     // The ports, as the sender reads them.
     for (const std::size_t port : {3u, 9u}) {

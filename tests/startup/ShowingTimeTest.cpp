@@ -53,16 +53,5 @@ TEST(ShowingTime, AWaitingPopUpClosesAtLogOff) {
     EXPECT_EQ(waiting.TakeRequest().value().kind, MessageWindow::Request::Kind::kClose);
 }
 
-// The shell is loaded at the first question, kept while more may follow,
-// and let go with the source.
-TEST(ShowingTime, TheShellIsLoadedOnceForTheQuestionsOfAWait) {
-    const auto loaded = [] { return ::GetModuleHandleW(L"shell32.dll") != nullptr; };
-    ASSERT_FALSE(loaded()) << "this test program holds the shell itself";
-    std::optional<MomentSource> ask(AskingTheShell());
-    EXPECT_TRUE((*ask)().has_value() && loaded() && (*ask)().has_value() && loaded());
-    ask.reset();
-    EXPECT_FALSE(loaded());
-}
-
 }  // namespace
 }  // namespace tornavel
