@@ -1,7 +1,10 @@
 #include "window/WindowlessPainting.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
+#include "core/GlyphRuns.h"
 #include "util/UniqueHandle.h"
 #include "window/Layout.h"
 
@@ -31,6 +34,55 @@ void PaintWindowFace(HDC dc, const RECT& client, const Palette& palette, const s
                {palette.replyBack, palette.frameLine, std::nullopt});
 }
 
+namespace {
+
+// Which characters of `text` the font selected in `dc` has a glyph for. A
+// control character counts as had: DrawTextW lays it out itself.
+std::vector<bool> GlyphsOf(HDC dc, std::wstring_view text) {
+    std::vector<WORD> glyphs(text.size());
+    std::vector<bool> has(text.size(), true);
+    if (::GetGlyphIndicesW(dc, text.data(), static_cast<int>(text.size()), glyphs.data(),
+                           GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+        return has;
+    for (std::size_t i = 0; i < text.size(); ++i) has[i] = glyphs[i] != 0xFFFF || text[i] < L' ';
+    return has;
+}
+
+// The runs on one line centred along the top of `rect`, on one baseline:
+// the runs `font` has in it, the others in the font the font mapper picks
+// for the desk's characters at the same size and weight, as an edit control
+// falls back for a character its font lacks.
+void PaintRunsCentred(HDC dc, const RECT& rect, std::wstring_view text,
+                      const std::vector<GlyphRun>& runs, HFONT font) {
+    LOGFONTW look{};
+    ::GetObjectW(font, sizeof(look), &look);
+    look.lfFaceName[0] = L'\0';
+    look.lfCharSet = DEFAULT_CHARSET;
+    const UniqueFont fallback(::CreateFontIndirectW(&look));
+    const SelectedObject keep(dc, font);  // back before the fallback is deleted
+    TEXTMETRICW metrics{};
+    ::GetTextMetricsW(dc, &metrics);
+    std::vector<int> widths;
+    int width = 0;
+    for (const GlyphRun& run : runs) {
+        ::SelectObject(dc, run.missing ? fallback.Get() : font);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, text.data() + run.start, static_cast<int>(run.length), &size);
+        widths.push_back(size.cx);
+        width += size.cx;
+    }
+    ::SetTextAlign(dc, TA_LEFT | TA_BASELINE);
+    int x = rect.left + (rect.right - rect.left - width) / 2;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        ::SelectObject(dc, runs[i].missing ? fallback.Get() : font);
+        ::TextOutW(dc, x, rect.top + metrics.tmAscent, text.data() + runs[i].start,
+                   static_cast<int>(runs[i].length));
+        x += widths[i];
+    }
+}
+
+}  // namespace
+
 void PaintLabel(HDC dc, const RECT& rect, const std::wstring& text, HFONT font, COLORREF colour) {
     const int saved = ::SaveDC(dc);
     ::IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
@@ -41,8 +93,13 @@ void PaintLabel(HDC dc, const RECT& rect, const std::wstring& text, HFONT font, 
     // Only the start of a long text can ever be seen in a one-line label;
     // measuring all of a huge one on every paint would stall the window.
     constexpr std::size_t kMostVisibleChars = 1024;
-    const int length = static_cast<int>(std::min(text.size(), kMostVisibleChars));
-    ::DrawTextW(dc, text.c_str(), length, &box, DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    const std::wstring_view shown(text.data(), std::min(text.size(), kMostVisibleChars));
+    const std::vector<GlyphRun> runs = RunsOfMissingGlyphs(shown, GlyphsOf(dc, shown));
+    if (runs.empty())
+        ::DrawTextW(dc, shown.data(), static_cast<int>(shown.size()), &box,
+                    DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    else
+        PaintRunsCentred(dc, rect, shown, runs, font);
     ::RestoreDC(dc, saved);
 }
 

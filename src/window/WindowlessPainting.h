@@ -19,6 +19,8 @@ void PaintShape(HDC dc, const RECT& rect, const ShapeLook& look);
 
 // A label with a transparent background: its text centred along its top,
 // wrapped at word breaks, clipped to its rectangle; "&" is shown as typed.
+// A text with characters `font` lacks is drawn on one line, those characters
+// in a font that has them.
 void PaintLabel(HDC dc, const RECT& rect, const std::wstring& text, HFONT font, COLORREF colour);
 
 // The window's painted face at `dpi`, back to front: the frame round (and
