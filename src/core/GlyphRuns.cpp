@@ -1,6 +1,6 @@
 #include "core/GlyphRuns.h"
 
-#include "core/TypedText.h"
+#include "core/Surrogates.h"
 
 namespace tornavel {
 
