@@ -6,10 +6,8 @@ namespace tornavel {
 
 TypingStep TypeCharacter(wchar_t held, wchar_t typed) {
     TypingStep step;
-    if (held != 0) step.text = held;  // whole with `typed`, or alone
-    if (held != 0 && IsLowSurrogate(typed)) {
-        step.text += typed;
-    } else if (IsHighSurrogate(typed)) {
+    if (held != 0) step.text = held;  // whole with a second half typed now, or alone
+    if (IsHighSurrogate(typed)) {
         step.held = typed;
     } else if (typed < L' ' || typed == 0x7F) {
         step.passOn = true;
