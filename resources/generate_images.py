@@ -3,16 +3,14 @@
 
 Run it again after changing a drawing; the output is byte-for-byte the same for
 the same script, and the build uses the .ico files it wrote.
-  IconoAPL.ico    the application icon, six sizes, 32-bit with alpha; the 256
-                  and 128 px images as PNG (as Windows reads them since Vista:
-                  a few KiB where a bitmap takes 256), the others as bitmaps
+  IconoAPL.ico    the application icon, six sizes, each a 32-bit bitmap with
+                  alpha (none as PNG: resource tools of every age read them)
   Generic.ico     the generic window icon (resource 1), 2 and 16 colours
   CurHand.cur     the buttons' hand pointer, 32 x 32, 24-bit with mask, its hot
                   spot at the fingertip (16, 10)
 """
 import os
 import struct
-import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -54,22 +52,6 @@ def image_32bit(width, height, rgba):
             px += bytes((b, g, r, a))
     mask = _and_mask(width, height, lambda x, y: rgba(x, y)[3] > 0)
     return width, height, 0, 32, _dib(width, height, 32, bytes(px)) + mask
-
-
-def image_png(width, height, rgba):
-    """The same picture as image_32bit, stored as a PNG (straight alpha)."""
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + \
-            struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
-    rows = bytearray()
-    for y in range(height):
-        rows.append(0)  # no filter
-        for x in range(width):
-            rows += bytes(rgba(x, y))
-    png = b"\x89PNG\r\n\x1a\n" + \
-        chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)) + \
-        chunk(b"IDAT", zlib.compress(bytes(rows), 9)) + chunk(b"IEND", b"")
-    return width, height, 0, 32, png
 
 
 def image_24bit(width, height, rgb, opaque):
@@ -164,7 +146,7 @@ def _apl_sample(u, v):
     return SLATE
 
 
-def apl_image(size, store=image_32bit):
+def apl_image(size):
     steps = 4
     cache = {}
 
@@ -186,7 +168,7 @@ def apl_image(size, store=image_32bit):
         cache[(x, y)] = value
         return value
 
-    return store(size, size, rgba)
+    return image_32bit(size, size, rgba)
 
 
 # --- Generic window icon ----------------------------------------------------
@@ -268,8 +250,7 @@ def hand_image():
 
 def main():
     assert all(len(row) == 17 for row in HAND) and len(HAND) == 22
-    write_ico("IconoAPL.ico", [apl_image(s, image_png if s >= 128 else image_32bit)
-                               for s in (256, 128, 64, 48, 32, 16)])
+    write_ico("IconoAPL.ico", [apl_image(s) for s in (256, 128, 64, 48, 32, 16)])
     write_ico("Generic.ico", generic_images())
     write_ico("CurHand.cur", [hand_image()], hot_spot=(HAND_LEFT + 5, HAND_TOP))
 
