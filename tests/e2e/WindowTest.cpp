@@ -116,7 +116,8 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
 }
 
 // Six messages that arrive in the same instant take the cascade's first six
-// places, one each, whatever order they choose in. The top one is answered
+// places, one each, whatever order they choose in; the one activated last
+// (Windows' foreground window) lies on top. The top one is answered
 // on its own: its reply goes to its own peer only, and the others stay.
 TEST(ShownWindow, PopUpsStartedTogetherTakeAPlaceEachAndAreAnsweredOnTheirOwn) {
     constexpr int kCount = 6;
@@ -154,6 +155,7 @@ TEST(ShownWindow, PopUpsStartedTogetherTakeAPlaceEachAndAreAnsweredOnTheirOwn) {
     // answers, to its own peer.
     std::this_thread::sleep_for(1100ms);
     const nlohmann::json onTop = Probe(2s);
+    EXPECT_TRUE(onTop["foreground"]) << "the one on top is not the one activated last";
     Xdotool({"mousemove", std::to_string(onTop["rect"][0].get<int>() + 240),
              std::to_string(onTop["rect"][1].get<int>() + 80)});
     Xdotool({"type", "Voy"});
