@@ -39,10 +39,8 @@ long long AnswerAndTimeTheEnter(tools::MappedWindowWatch& watch) {
     std::this_thread::sleep_for(1200ms);
     tools::PressKeyNow("x");
     std::this_thread::sleep_for(1200ms);
-    const auto pressed = std::chrono::steady_clock::now();
-    tools::PressKeyNow("Return");
-    if (!watch.WaitForItsUnmap(pressed + 10s)) return -1;
-    return Ms(pressed, std::chrono::steady_clock::now());
+    const auto gone = watch.PressAndTimeItsUnmap("Return", 10s);
+    return gone ? gone->count() : -1;
 }
 
 }  // namespace

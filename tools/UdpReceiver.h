@@ -2,11 +2,13 @@
 
 // A UDP socket on loopback (127.0.0.1, or ::1 for AF_INET6) at a free port,
 // standing in for the peer in the end-to-end tests: each datagram's bytes as
-// they came.
+// they came. At another IPv4 loopback address and a given port (53) it stands
+// in for a name server that never answers.
 
 #include <sys/socket.h>
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -15,6 +17,8 @@ namespace tools {
 class UdpReceiver {
   public:
     explicit UdpReceiver(int family = AF_INET);
+    // At 127.0.0.0/8 address `ipv4` (host byte order) and `port`.
+    UdpReceiver(std::uint32_t ipv4, int port);
     ~UdpReceiver();
     UdpReceiver(const UdpReceiver&) = delete;
     UdpReceiver& operator=(const UdpReceiver&) = delete;
@@ -24,6 +28,8 @@ class UdpReceiver {
     std::optional<std::string> Receive(std::chrono::milliseconds timeout);
 
   private:
+    void Bind(sockaddr_storage& address);
+
     const int fd_;
     int port_ = 0;
 };

@@ -90,6 +90,26 @@ bool MappedWindowWatch::WaitForItsUnmap(std::chrono::steady_clock::time_point de
     return false;
 }
 
+std::optional<std::chrono::milliseconds> MappedWindowWatch::PressAndTimeItsUnmap(
+    const char* keysym, std::chrono::milliseconds timeout) {
+    const auto pressed = std::chrono::steady_clock::now();
+    PressKeyNow(keysym);
+    if (!WaitForItsUnmap(pressed + timeout)) return std::nullopt;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 pressed);
+}
+
+bool WaitForWindowManager(std::chrono::steady_clock::time_point deadline) {
+    const DisplayPtr display = OpenDisplay();
+    for (;;) {
+        XWindowAttributes root{};
+        XGetWindowAttributes(display.get(), DefaultRootWindow(display.get()), &root);
+        if ((root.all_event_masks & SubstructureRedirectMask) != 0) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        poll(nullptr, 0, 50);
+    }
+}
+
 void PressKeyNow(const char* keysym) {
     const DisplayPtr display = OpenDisplay();
     const KeyCode key = XKeysymToKeycode(display.get(), XStringToKeysym(keysym));

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ class MappedWindowWatch {
     // True once the window WaitFor found has been unmapped or destroyed,
     // before `deadline`.
     bool WaitForItsUnmap(std::chrono::steady_clock::time_point deadline);
+    // Presses `keysym` at once (PressKeyNow), then how long the window WaitFor
+    // found took to be unmapped; none when it was not within `timeout`.
+    std::optional<std::chrono::milliseconds> PressAndTimeItsUnmap(
+        const char* keysym, std::chrono::milliseconds timeout);
 
   private:
     // The next event, or false when `deadline` passed first.
@@ -37,6 +42,10 @@ class MappedWindowWatch {
     _XDisplay* display_;
     unsigned long found_ = 0;  // the X window WaitFor found
 };
+
+// True once a window manager holds the display (it redirects the root
+// window's children), before `deadline`.
+bool WaitForWindowManager(std::chrono::steady_clock::time_point deadline);
 
 // A key (an X keysym name: "x", "Return") pressed and released where the
 // keyboard focus is, sent by this process at once.

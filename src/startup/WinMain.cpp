@@ -59,11 +59,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         if (!request) continue;
         switch (request->kind) {
             case Request::Kind::kSendReply:
-                sender.Send(request->reply);
-                // Gone from the screen the moment both datagrams are out (or
-                // the error box that said why not is closed), not only once
-                // the process has ended.
+                // Gone from the screen at once, before any name is resolved:
+                // a resolver that never answers would otherwise leave a
+                // window on the screen that answers nothing. A failure still
+                // says why in the error box, the reply in its detail.
                 window->Hide();
+                sender.Send(request->reply);
                 EndAtOnce();
             case Request::Kind::kEndAtOnce:
                 EndAtOnce();

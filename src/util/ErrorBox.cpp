@@ -64,8 +64,12 @@ void ShowErrorBoxForCurrentFailure(std::wstring_view location, std::wstring_view
     const std::wstring text =
         ComposeErrorReport(error.Number(), error.Description(), error.Source(), location, detail);
     const VisualStylesScope visualStyles;
-    // Owned by the active window, so a top-most pop-up cannot hide it.
-    ::MessageBoxW(::GetActiveWindow(), text.c_str(), texts::kErrorBoxTitle, MB_OK);
+    // When a reply fails the pop-up has already gone, and the box has no
+    // shown owner to keep it above our other pop-ups: system-modal makes it
+    // top-most (in Windows as in Wine 8, which reads no MB_TOPMOST), and it
+    // is brought to the front.
+    ::MessageBoxW(::GetActiveWindow(), text.c_str(), texts::kErrorBoxTitle,
+                  MB_OK | MB_SYSTEMMODAL | MB_SETFOREGROUND);
 }
 
 }  // namespace tornavel
