@@ -62,18 +62,13 @@ bool OneGlyphRepeated(const Shown& shown, const Box& title) {
                                     static_cast<std::ptrdiff_t>(glyphs.size());
 }
 
-// The window manager's name on the root window, once it has started.
-bool WindowManagerRuns() {
-    return Process({"sh", "-c", "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"})
-               .WaitExit(5s) == std::optional<int>(0);
-}
-
 // The pop-up on `desk` answered; its window as shown before Enter.
 Shown Answer(const Desk& desk) {
     std::unique_ptr<Process> manager;
     if (desk.deskEnv == "window-manager") {
         manager = std::make_unique<Process>(Args{"openbox"});
-        for (int i = 0; i < 50 && !WindowManagerRuns(); ++i) std::this_thread::sleep_for(100ms);
+        if (!tools::WaitForWindowManager(std::chrono::steady_clock::now() + 5s))
+            throw std::runtime_error("openbox did not start");
     }
     const Args env{"DESK=" + desk.deskEnv};
     struct EndsItsServer {  // a desk of its own prefix has a server of its own
