@@ -47,10 +47,11 @@ inline std::string ReadFile(const fs::path& file) {
     return bytes.str();
 }
 
-// Joins fields with the byte 0xB6, code page 1252's "¶".
-inline std::string HandoffLine(const std::vector<std::string>& fields) {
+// Joins fields with "¶" in a code page's bytes: 0xB6 in 1252 unless told.
+inline std::string HandoffLine(const std::vector<std::string>& fields,
+                               const std::string& separator = "\xB6") {
     std::string line;
-    for (std::size_t i = 0; i < fields.size(); ++i) line += (i == 0 ? "" : "\xB6") + fields[i];
+    for (std::size_t i = 0; i < fields.size(); ++i) line += (i == 0 ? "" : separator) + fields[i];
     return line;
 }
 

@@ -1,12 +1,14 @@
 // A person answering the message, leaving it or moving it, with real keys
 // and clicks; receivers on 127.0.0.1 stand in for the peer.
+#include <iconv.h>
+
 #include <ctime>
+#include <functional>
 #include <map>
 #include <regex>
+#include <set>
 
-#include <functional>
-
-#include "Harness.h"
+#include "Screen.h"
 
 namespace e2e {
 namespace {
@@ -22,27 +24,33 @@ using Steps = std::vector<std::pair<std::string, std::string>>;
 // receivers (the second by `secondHost`: "::1" listens on IPv6, any other on
 // 127.0.0.1); `fields` replaces the line's fields where it has text, and a
 // line of seven fields is cut to seven. `atOnce` runs the moment the window
-// shows; `env` is added to the pop-up's environment.
+// shows; `environment` is added to the pop-up's (a desk's first start
+// makes its Wine prefix); the line's "¶" is `pilcrow`, in its desk's bytes.
 struct PopUp {
     explicit PopUp(const std::vector<std::string>& fields = {},
                    const std::string& host = "127.0.0.1", const std::function<void()>& atOnce = {},
-                   const Args& env = {})
-        : second(host == "::1" ? AF_INET6 : AF_INET), secondHost(host) {
+                   Args environment = {}, std::string pilcrow = "\xB6")
+        : second(host == "::1" ? AF_INET6 : AF_INET),
+          secondHost(host),
+          env(std::move(environment)),
+          separator(std::move(pilcrow)) {
         std::vector<std::string> line{
             "0",    "Ana", "127.0.0.1", std::to_string(first.Port()), "7", "5",
             "Hola", "x",   secondHost,  std::to_string(second.Port())};
         for (std::size_t i = 0; i < fields.size(); ++i)
             if (!fields[i].empty()) line[i] = fields[i];
         if (fields.size() == 7) line.resize(7);
-        handoff = HandoffLine(line);
+        sender = line[1];
+        handoff = HandoffLine(line, separator);
         app.WriteHandoff(handoff);
         program = app.Start(env);
-        if (!watch.WaitFor("Tornavel - Mensaje", std::chrono::steady_clock::now() + 20s))
+        if (!watch.WaitFor("Tornavel - Mensaje", std::chrono::steady_clock::now() + 120s))
             throw std::runtime_error("the pop-up did not show");
         mappedAt = std::chrono::steady_clock::now();
         if (atOnce) atOnce();
         buttonsAwake = std::chrono::steady_clock::now() + 600ms;
-        const nlohmann::json window = WaitForWindow();
+        window = Probe(20s, {.env = env});
+        if (!window.value("found", false)) throw std::runtime_error("the pop-up did not show");
         origin = {window["rect"][0], window["rect"][1]};
     }
     void MoveTo(int x, int y) {
@@ -57,7 +65,7 @@ struct PopUp {
             if (what == "type" || what == "slow")
                 Xdotool({"type", "--delay", what == "slow" ? "300" : "20", with});
             if (what == "key") Xdotool({"key", with});
-            if (what == "ask") Probe(2s, {.close = true});
+            if (what == "ask") Probe(2s, {.close = true, .env = env});
             if (what != "click") continue;
             // A person's click comes after the buttons take presses.
             std::this_thread::sleep_until(buttonsAwake);
@@ -70,6 +78,9 @@ struct PopUp {
 
     UdpReceiver first, second;
     std::string secondHost;
+    Args env;
+    std::string separator, sender;
+    nlohmann::json window;           // as it showed
     tools::MappedWindowWatch watch;  // from before the start: its map, then its unmap
     AppFolder app;
     std::string handoff;
@@ -85,10 +96,14 @@ std::string ReplyShown() { return Probe(2s)["children"][1]["text"]; }
 // is not one: MSG-ENVIAR¶field 4¶field 8¶field 9¶field 1¶id¶reply¶stamp.
 std::optional<std::string> ReplyPiece(const PopUp& popUp, const std::string& bytes,
                                       std::smatch* pieces = nullptr) {
-    const std::string head = HandoffLine(
-        {"MSG-ENVIAR", "7", popUp.secondHost, std::to_string(popUp.second.Port()), "Ana", ""});
+    const std::string& sep = popUp.separator;
+    const std::string head = HandoffLine({"MSG-ENVIAR", "7", popUp.secondHost,
+                                          std::to_string(popUp.second.Port()), popUp.sender, ""},
+                                         sep);
     std::smatch found;
-    if (!std::regex_match(bytes, found, std::regex(head + "([0-9]{3,8})\xB6([\\s\\S]*)\xB6(.*)")))
+    if (!bytes.starts_with(head) ||
+        !std::regex_match(bytes.begin() + static_cast<std::ptrdiff_t>(head.size()), bytes.end(),
+                          found, std::regex("([0-9]{3,8})" + sep + "([\\s\\S]*)" + sep + "(.*)")))
         return std::nullopt;
     if (pieces != nullptr) *pieces = found;
     return found[2].str();
@@ -271,27 +286,20 @@ TEST(Keyboard, AStreamOfKeysFromAnotherWindowOnlyEverTypesIntoTheReply) {
 }
 
 // The person clicks into the reply box while the stream still runs: they are
-// there, and what they type then goes out with its Enter. Characters the
-// code page lacks show, as they are typed or pasted, as the peer will read
-// them, so Ctrl+Z takes back the person's own edit and never brings them back.
-TEST(Keyboard, AClickIntoTheReplyEndsTheStreamAndTheBoxShowsWhatThePeerReads) {
+// there, and what they type then goes out with its Enter. A character the
+// code page lacks enters converted, typed mid-text or pasted 65,000 times,
+// so Ctrl+Z takes back the person's own edit and never brings it back.
+TEST(Keyboard, AClickIntoTheReplyEndsTheStreamAndUndoTakesBackThePersonsEdit) {
     Process typist({"xdotool", "type", "--delay", "150", std::string(20, 'a')});
     PopUp popUp;
     typist.WaitExit(30s);
-    // clang-format off
-    popUp.Do({{"click", "reply"}, {"type", "Hola"}, {"key", "ctrl+Return"}, {"type", "Vale "},
-              {"slow", "\xC5\x82"}, {"type", " "}, {"slow", "\xD0\x9F\xD1\x80\xD0\xB8"},
-              {"type", " "}, {"slow", "\xF0\x9F\x98\x80"}, {"type", " ok"}});
-    // clang-format on
-    const std::string shown = ReplyShown();  // "Vale ł При 😀 ok" typed
-    EXPECT_EQ(shown.substr(shown.find("Hola")), "Hola\r\nVale l ??? ?? ok");
-    popUp.Do({{"key", "Left"}, {"key", "Left"}, {"slow", "\xC5\x82"}});  // in the middle
+    popUp.Do({{"click", "reply"}, {"type", "Hola"}, {"key", "ctrl+Return"}, {"type", "Vale ok"}});
+    const std::string shown = ReplyShown();
+    EXPECT_EQ(shown.substr(shown.find("Hola")), "Hola\r\nVale ok");
+    popUp.Do({{"key", "Left"}, {"key", "Left"}, {"slow", "\xC5\x82"}});  // "ł" in the middle
     EXPECT_EQ(ReplyShown(), shown.substr(0, shown.size() - 2) + "lok");
-    popUp.Do({{"key", "ctrl+z"}});
+    popUp.Do({{"key", "ctrl+z"}, {"key", "ctrl+End"}});
     EXPECT_EQ(ReplyShown(), shown);
-    // A paste of 65,000 characters the code page lacks, at the end: it
-    // enters as the peer reads it, and one Ctrl+Z takes it back.
-    popUp.Do({{"key", "ctrl+End"}});
     const std::string pasted = Probe(2s, {.paste = 65000})["children"][1]["text"];
     EXPECT_EQ(pasted.substr(shown.size(), 24), "Vale l ?????? ?? ok Vale");
     popUp.Do({{"key", "ctrl+z"}, {"key", "Return"}});
@@ -341,6 +349,141 @@ TEST(Mouse, ButtonsShowTheHandAndALeftDragOnTheTitleMovesTheWindow) {
     EXPECT_EQ(Drag(popUp, "1", {{100, 20}, {100, 43}, {200, 83}}),
               std::make_pair(x + 200, y + 100));
 }
+
+// A person answering on each desk the README names: the hand-off file in the
+// desk's code page with a sender and a message in its script, the window
+// legible, a reply typed (characters of the code page, one outside it, an
+// emoji) and pasted, Enter, and both datagrams in the desk's code page.
+struct Desk {
+    std::string name, deskEnv, codePage;  // as ctest lists it, wine-run's DESK=, iconv's name
+    // UTF-8: the sender, the message, what is typed and what the peer reads
+    // of it and of the probe's paste ("Vale ł Привет 😀 ok").
+    std::string sender, message, typed, read;
+};
+void PrintTo(const Desk& desk, std::ostream* out) { *out << desk.name; }
+
+// `utf8` in `codePage`.
+std::string Encode(const std::string& utf8, const std::string& codePage) {
+    iconv_t convert = iconv_open(codePage.c_str(), "UTF-8");
+    std::string out(utf8.size() * 4, '\0');
+    char* in = const_cast<char*>(utf8.data());
+    char* to = out.data();
+    std::size_t inLeft = utf8.size(), outLeft = out.size();
+    const bool whole = iconv(convert, &in, &inLeft, &to, &outLeft) != static_cast<std::size_t>(-1);
+    iconv_close(convert);
+    if (!whole) throw std::runtime_error(utf8 + " has no bytes in " + codePage);
+    return out.substr(0, out.size() - outLeft);
+}
+
+// A title made of one glyph repeated: a row of boxes for characters the
+// font lacks. Glyphs are the runs of columns that hold white pixels.
+bool OneGlyphRepeated(const Shown& shown, const Box& title) {
+    std::vector<std::vector<std::uint32_t>> glyphs;
+    bool inGlyph = false;
+    for (int x = title.left; x < title.right; ++x) {
+        std::uint32_t column = 0;  // which rows are white
+        for (int y = title.top; y < title.bottom; ++y)
+            column |= (shown.Pixel(x, y) == 0xFFFFFF ? 1u : 0u) << (y - title.top);
+        if (column != 0 && !inGlyph) glyphs.emplace_back();
+        if (column != 0) glyphs.back().push_back(column);
+        inGlyph = column != 0;
+    }
+    return glyphs.size() > 1 && std::count(glyphs.begin(), glyphs.end(), glyphs[0]) ==
+                                    static_cast<std::ptrdiff_t>(glyphs.size());
+}
+
+// The pop-up on `desk` answered; its window as shown before Enter.
+Shown Answer(const Desk& desk) {
+    std::unique_ptr<Process> manager;
+    if (desk.deskEnv == "window-manager") {
+        manager = std::make_unique<Process>(Args{"openbox"});
+        if (!tools::WaitForWindowManager(std::chrono::steady_clock::now() + 5s))
+            throw std::runtime_error("openbox did not start");
+    }
+    const Args env{"DESK=" + desk.deskEnv};
+    struct EndsItsServer {  // a desk of its own prefix has a server of its own
+        Args env;
+        ~EndsItsServer() { Process(Wine("--stop", {}, env)).WaitExit(30s); }
+    } ends{env};
+    const auto bytes = [&](const std::string& utf8) { return Encode(utf8, desk.codePage); };
+    PopUp popUp({"", bytes(desk.sender), "", "", "", "", bytes(desk.message), "", "", ""},
+                "127.0.0.1", {}, env, bytes("\u00B6"));
+    EXPECT_EQ(popUp.window["children"][0]["name"], "Mensaje de " + desk.sender);
+    EXPECT_EQ(popUp.window["children"][0]["value"],
+              std::regex_replace(desk.message, std::regex("\\{ENTER\\}"), "\r\n"));
+    // Without a window manager the keys go to the window under the pointer.
+    // Wine loses the first key xdotool lends for a character the keyboard
+    // lacks, so each typing starts in ASCII.
+    popUp.MoveTo(240, 80);
+    popUp.Do({{"wait", "1100"}, {"slow", desk.typed}});
+    EXPECT_TRUE(Probe(2s, {.paste = 19, .env = env}).value("found", false));
+    const Shown shown(Probe(2s, {.env = env}));
+    EXPECT_EQ(shown.window["children"][1]["text"], desk.read) << "what the peer will read";
+    const Box title{0, 8, shown.children[2].left, 32};
+    const auto [white, middle] = shown.Find(title, 0xFFFFFF);
+    EXPECT_TRUE(white > 50 && std::abs(middle - shown.width / 2) <= 4) << "the name, centred";
+    EXPECT_FALSE(OneGlyphRepeated(shown, title)) << "the name is a row of boxes";
+    popUp.Do({{"key", "Return"}});
+    const std::optional<std::string> sent = popUp.first.Receive(10s);
+    const std::optional<std::string> copy = popUp.second.Receive(5s);
+    EXPECT_EQ(popUp.program->WaitExit(15s), std::optional<int>(0));
+    EXPECT_EQ(ReplyPiece(popUp, sent.value_or("")), bytes(desk.read)) << "in the desk's bytes";
+    EXPECT_EQ(copy, "MSG-ENVIADO_KORVexe" + sent.value_or("MSG-ENVIAR").substr(10));
+    return shown;
+}
+
+class OnEveryDesk : public testing::TestWithParam<Desk> {};
+
+// Spanish on a Western desk: "ł" becomes "l", what else the code page lacks "?".
+const Desk kTestRoom{"TestRoom",
+                     "test-room",
+                     "CP1252",
+                     "Ana Martínez",
+                     "Hola, ¿cómo estás?{ENTER}Te espero mañana a las diez en la cafetería de "
+                     "siempre, con los papeles.",
+                     "Sí ł 😀",
+                     "Sí l ??Vale l ?????? ?? ok"};
+
+// The test room's person on another Western desk.
+Desk Western(const std::string& name, const std::string& deskEnv) {
+    Desk desk = kTestRoom;
+    desk.name = name;
+    desk.deskEnv = deskEnv;
+    return desk;
+}
+
+TEST_P(OnEveryDesk, TheMessageShowsAndTheReplyGoesOutInTheDesksCodePage) {
+    const Shown shown = Answer(GetParam());
+    if (GetParam().deskEnv != "without-open-sans") return;
+    // Windows ships no Open Sans: the pop-up brings the design's faces, so
+    // the title, the message (its wrap included), the reply and both buttons
+    // show the pixels of the test room, where Open Sans is installed. Only
+    // the caret's column may differ: it blinks.
+    const Shown inRoom = Answer(kTestRoom);
+    std::vector<Box> areas{{0, 8, shown.children[2].left, 32}};  // the title
+    areas.insert(areas.end(), shown.children.begin(), shown.children.end());
+    for (const Box& area : areas) {
+        std::set<int> columns;
+        for (int x = area.left; x < area.right; ++x)
+            if (Differing(shown, inRoom, {x, area.top, x + 1, area.bottom}) > 0) columns.insert(x);
+        EXPECT_TRUE(columns.empty() ||
+                    (&area == &areas[2] && *columns.rbegin() - *columns.begin() < 2))
+            << columns.size() << " columns differ in the area at " << area.left << "," << area.top;
+    }
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Desks, OnEveryDesk, testing::Values(
+    kTestRoom,
+    Desk{"Utf8", "utf-8", "UTF-8", "Łucja Żak", "Cześć! Привет, 你好 😀{ENTER}Do jutra",
+         "Ok żółw ☃ 😀", "Ok żółw ☃ 😀Vale ł Привет 😀 ok"},
+    Desk{"Cyrillic", "cyrillic", "CP1251", "Анна Петрова", "Привет!{ENTER}Жду тебя завтра",
+         "Ok Да ł 😀", "Ok Да l ??Vale l Привет ?? ok"},
+    Desk{"Japanese", "japanese", "CP932", "山本さくら", "こんにちは{ENTER}明日会いましょう",
+         "Ok はい ł 😀", "Ok はい ? ??Vale ? Привет ?? ok"},
+    Western("WithoutOpenSans", "without-open-sans"), Western("WindowManager", "window-manager")),
+    [](const testing::TestParamInfo<Desk>& desk) { return desk.param.name; });
+// clang-format on
 
 }  // namespace
 }  // namespace e2e
