@@ -17,19 +17,10 @@ const std::string kLine = HandoffLine({"0", "Ana Mart\355nez", "127.0.0.1", "900
                                        "diez en la cafeter\355a de siempre, con los papeles.",
                                        "7", "127.0.0.1", "9002"});
 
-// A reply typed, then, after a pause, Tab to the close button, which takes
-// the caret (it blinks) away from the reply; the window shown then.
-Shown ReplyTypedThenTab(const ProbeFor& probe) {
-    Xdotool({"type", "--delay", "20", "Vale, all\303\255 estar\303\251"});
-    std::this_thread::sleep_for(1100ms);  // a pause, so that Tab is no stray key
-    Xdotool({"key", "Tab"});
-    return Shown(Probe(2s, probe));
-}
-
 TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
     AppFolder app;
     app.WriteHandoff(kLine);
-    std::unique_ptr<Process> program = app.Start();
+    const std::unique_ptr<Process> program = app.Start();
     const nlohmann::json first = WaitForWindow();
     ASSERT_EQ(first["screen"], nlohmann::json({1280, 1024}))
         << "Wine reports Xvfb's screen by another size: its desktop has not finished starting";
@@ -52,8 +43,6 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
         EXPECT_EQ(children[i]["class"], "Button");
         EXPECT_EQ(children[i]["style"].get<std::uint32_t>() & 0xFu, 0xBu) << "BS_OWNERDRAW";
     }
-    EXPECT_EQ(children[0]["value"], "Hola, \u00BFc\u00F3mo est\u00E1s?\r\nTe espero ma\u00F1ana a "
-                                    "las diez en la cafeter\u00EDa de siempre, con los papeles.");
     EXPECT_EQ(children[0]["style"].get<std::uint32_t>() & 0x10800u, 0x0800u)
         << "the message is read-only, with no tab stop";
     EXPECT_EQ(children[1]["text"], "");
@@ -90,10 +79,7 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
         EXPECT_GT(shown->Find(send, kWhite).first, 100) << "its caption in white";
         EXPECT_EQ(shown->Pixel(message.left, reply.top - 2), kFrame) << "reply border, left";
         EXPECT_EQ(shown->Pixel(w / 2, reply.top + 1), kWhite) << "reply box";
-        // The message in its colour; the sender's name in white, centred.
         EXPECT_GT(shown->Find(message, 0x353535).first, 20) << "message text";
-        EXPECT_NEAR(shown->Find({0, 0, close.left, close.bottom}, kWhite).second, w / 2, 4)
-            << "title centred";
     }
     // Everything grew by half, give or take the rounding of each edge, and
     // came back when the window returned to 96 dpi.
@@ -104,10 +90,13 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
     const nlohmann::json back = Probe(2s, {.dpi = 96});
     EXPECT_EQ(back["children"], first["children"]) << "every child as it was";
 
-    // Tab after a pause: a cue on the close button; nothing else changes but
-    // the reply and its caret.
+    // A reply typed, then Tab after a pause (so it is no stray key): a cue on
+    // the close button; nothing else changes but the reply and its caret.
     const Shown before(Probe(2s));
-    const Shown room = ReplyTypedThenTab({});
+    Xdotool({"type", "--delay", "20", "Vale, all\303\255 estar\303\251"});
+    std::this_thread::sleep_for(1100ms);
+    Xdotool({"key", "Tab"});
+    const Shown room(Probe(2s));
     ASSERT_EQ(room.window["focus"], 2) << "Tab did not reach the close button";
     const Box cue{room.children[2].left, 0, room.width, 40}, all{0, 0, room.width, room.height};
     const int onClose = Differing(before, room, cue);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 
 namespace tornavel {
@@ -52,55 +51,43 @@ void Paste(const Box& box, const std::wstring& text) {
     box.Send(WM_PASTE, 0, 0);
 }
 
-// Text from any road is made what the peer reads, and nothing goes beyond
-// the bytes one datagram leaves: a key or a line break does nothing, the rest
-// is refused whole. A refused change leaves the person's text, selection and
-// undo as they were. A drop comes with no message the box sees: the control
-// makes it, and the box mends it after.
+// Text from any way in is made what the peer reads, and nothing goes beyond
+// the bytes one datagram leaves: a key does nothing, the rest is refused
+// whole, and a refusal leaves the person's text, selection and undo as they
+// were. A drop comes with no message the box sees (here the control's own
+// procedure takes the text): the box mends it after, taking back one beyond
+// the room where it went, the caret after the text that was there.
 TEST(ReplyBox, EveryWayInIsWhatThePeerReadsWithinTheRoom) {
     Box box(1252, 6, L"ab");
-    const auto setText = [&](const wchar_t* text) {
-        return [&box, text] { box.Send(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); };
-    };
-    const auto replace = [&](const wchar_t* text) {
-        return [&box, text] { box.Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text)); };
-    };
-    const auto drop = [&](const wchar_t* text) {
-        return [&box, text] {
-            ::CallWindowProcW(
-                reinterpret_cast<WNDPROC>(::GetClassLongPtrW(box.reply.Handle(), GCLP_WNDPROC)),
-                box.reply.Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
-        };
-    };
+    constexpr UINT kDrop = WM_APP;
+    const auto original =
+        reinterpret_cast<WNDPROC>(::GetClassLongPtrW(box.reply.Handle(), GCLP_WNDPROC));
     // clang-format off
-    const std::pair<std::function<void()>, std::optional<std::wstring>> rows[] = {
-        {[&] { box.Send(WM_CHAR, L'c', 0); }, L"abc"},
-        {[&] { box.reply.TypeLineBreak(); }, L"abc\r\n"},
-        {[&] { box.Send(WM_CHAR, L'\u0142', 0); }, L"abc\r\nl"},
-        {[&] { box.Send(WM_CHAR, L'x', 0); }, {}}, {[&] { box.reply.TypeLineBreak(); }, {}},
-        {[&] { Paste(box, L"xy"); }, {}}, {setText(L"\u041F\u0440\u0438"), L"???"},
-        {[&] { Paste(box, L"\u0442"); }, L"????"}, {setText(L"1234567"), {}},
-        {replace(L"\u0142"), L"????l"}, {replace(L"ab"), {}}, {drop(L"\u0416"), L"????l?"}};
+    const std::tuple<UINT, const wchar_t*, std::optional<std::wstring>> rows[] = {
+        {WM_CHAR, L"c", L"abc"}, {EM_REPLACESEL, L"\r\n", L"abc\r\n"},
+        {WM_CHAR, L"\u0142", L"abc\r\nl"}, {WM_CHAR, L"x", {}}, {WM_PASTE, L"xy", {}},
+        {WM_SETTEXT, L"\u041F\u0440\u0438", L"???"}, {WM_PASTE, L"\u0442", L"????"},
+        {WM_SETTEXT, L"1234567", {}}, {EM_REPLACESEL, L"\u0142", L"????l"},
+        {EM_REPLACESEL, L"ab", {}}, {kDrop, L"\u0416", L"????l?"}, {kDrop, L"xy", {}}};
     // clang-format on
-    for (const auto& [road, expected] : rows) {
+    for (const auto& [message, text, expected] : rows) {
         box.Send(EM_SETSEL, 0, -1);
         box.Send(EM_SETSEL, -1, -1);  // the caret at the end
         const auto before = box.State();
-        road();
-        EXPECT_EQ(box.reply.Text(), expected.value_or(std::get<0>(before)));
-        if (!expected) {
-            EXPECT_EQ(box.State(), before) << "text, selection and undo as they were";
-        }
+        const auto lParam = reinterpret_cast<LPARAM>(text);
+        if (message == WM_PASTE) Paste(box, text);
+        if (message == kDrop)
+            ::CallWindowProcW(original, box.reply.Handle(), EM_REPLACESEL, TRUE, lParam);
+        if (message != WM_PASTE && message != kDrop)
+            box.Send(message, message == WM_CHAR ? text[0] : TRUE, message == WM_CHAR ? 0 : lParam);
+        auto after = box.State();
+        if (message == kDrop) std::get<3>(after) = std::get<3>(before);  // the control's own undo
+        EXPECT_EQ(std::get<0>(after), expected.value_or(std::get<0>(before)));
+        EXPECT_TRUE(expected || after == before) << "text, selection and undo as they were";
     }
     // A pair's halves go in together, as one edit, where the code page holds the pair.
     const Box utf8(65001, SIZE_MAX, L"\xD83D\xDE00");
     EXPECT_EQ(utf8.State(), std::tuple(std::wstring(L"\xD83D\xDE00"), 2ul, 2ul, std::wstring()));
-    // A drop beyond the room is taken back where it went; the selection is
-    // the caret after the text that was there.
-    const auto before = box.State();
-    drop(L"xy")();
-    EXPECT_EQ(std::tuple(std::get<0>(box.State()), std::get<1>(box.State())),
-              std::tuple(std::get<0>(before), std::get<1>(before)));
 }
 
 }  // namespace
