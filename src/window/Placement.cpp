@@ -1,5 +1,6 @@
 #include "window/Placement.h"
 
+#include <string_view>
 #include <vector>
 
 #include "core/Cascade.h"
@@ -23,14 +24,27 @@ RECT NewPopUpRect(const wchar_t* className, int dpi) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     ::GetMonitorInfoW(::MonitorFromRect(&centred, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    // One being closed is hidden first: only those a person sees count.
-    std::vector<ScreenBox> taken;
-    for (HWND other = nullptr;
-         (other = ::FindWindowExW(nullptr, other, className, nullptr)) != nullptr;) {
-        RECT r{};
-        if (::IsWindowVisible(other) && ::GetWindowRect(other, &r)) taken.push_back(BoxOf(r));
-    }
-    const ScreenBox spot = CascadeSpot(BoxOf(centred), taken, BoxOf(monitor.rcWork),
+    // Our pop-ups from one list of all windows, taken at once: the others
+    // raise themselves as they are activated, after their turn, and a walk
+    // down the z-order one window at a time (FindWindowEx) misses one raised
+    // past it, whose place then looks free.
+    struct Search {
+        const wchar_t* className;
+        std::vector<ScreenBox> taken;
+    } search{className, {}};
+    ::EnumWindows(
+        [](HWND other, LPARAM lParam) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(lParam);
+            wchar_t name[256] = {};
+            RECT r{};
+            // One being closed is hidden first: only those a person sees count.
+            if (::GetClassNameW(other, name, 256) > 0 && std::wstring_view(name) == s.className &&
+                ::IsWindowVisible(other) && ::GetWindowRect(other, &r))
+                s.taken.push_back(BoxOf(r));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    const ScreenBox spot = CascadeSpot(BoxOf(centred), search.taken, BoxOf(monitor.rcWork),
                                        layout::ToPixels(layout::kTitleBar.height, dpi));
     return {spot.left, spot.top, spot.right, spot.bottom};
 }
