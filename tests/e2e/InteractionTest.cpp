@@ -6,7 +6,6 @@
 #include <functional>
 #include <map>
 #include <regex>
-#include <set>
 
 #include "Screen.h"
 
@@ -258,9 +257,12 @@ TEST(FailingDestination, TheErrorBoxSaysWhyAndWhatWasBeingSent) {
 
 // Someone typing into another window when the pop-up appears, a key every
 // 150 ms: from its appearance on, the keys land in the reply box, and no key
-// of that stream sends, closes or leaves the message. One helper types the
-// whole stream; the pop-up must appear while it runs.
-TEST(Keyboard, AStreamOfKeysFromAnotherWindowOnlyEverTypesIntoTheReply) {
+// of that stream sends, closes or leaves the message (one helper types the
+// whole stream; the pop-up must appear while it runs). Then the person clicks
+// into the reply: they are there, and what they type goes out with its
+// Enter. A character the code page lacks enters converted, typed mid-text or
+// pasted 65,000 times, so Ctrl+Z takes back the person's own edit.
+TEST(Keyboard, AStreamOfKeysOnlyTypesUntilAClickAndUndoTakesBackThePersonsEdit) {
     std::unique_ptr<PopUp> shown;
     for (int tries = 1; !shown; ++tries) {
         Args keys{"xdotool", "key", "--delay", "150"};
@@ -283,28 +285,21 @@ TEST(Keyboard, AStreamOfKeysFromAnotherWindowOnlyEverTypesIntoTheReply) {
     ASSERT_FALSE(popUp.program->WaitExit(0ms)) << "a key of the stream ended the pop-up";
     const std::string typed = ReplyShown();
     EXPECT_TRUE(typed.size() > 1 && typed == std::string(typed.size() - 1, 'a') + " ") << typed;
-}
-
-// The person clicks into the reply box while the stream still runs: they are
-// there, and what they type then goes out with its Enter. A character the
-// code page lacks enters converted, typed mid-text or pasted 65,000 times,
-// so Ctrl+Z takes back the person's own edit and never brings it back.
-TEST(Keyboard, AClickIntoTheReplyEndsTheStreamAndUndoTakesBackThePersonsEdit) {
-    Process typist({"xdotool", "type", "--delay", "150", std::string(20, 'a')});
-    PopUp popUp;
-    typist.WaitExit(30s);
-    popUp.Do({{"click", "reply"}, {"type", "Hola"}, {"key", "ctrl+Return"}, {"type", "Vale ok"}});
-    const std::string shown = ReplyShown();
-    EXPECT_EQ(shown.substr(shown.find("Hola")), "Hola\r\nVale ok");
+    popUp.Do({{"click", "reply"},
+              {"key", "ctrl+End"},
+              {"type", "Hola"},
+              {"key", "ctrl+Return"},
+              {"type", "Vale ok"}});
+    const std::string reply = typed + "Hola\r\nVale ok";
+    EXPECT_EQ(ReplyShown(), reply);
     popUp.Do({{"key", "Left"}, {"key", "Left"}, {"slow", "\xC5\x82"}});  // "ł" in the middle
-    EXPECT_EQ(ReplyShown(), shown.substr(0, shown.size() - 2) + "lok");
+    EXPECT_EQ(ReplyShown(), typed + "Hola\r\nVale lok");
     popUp.Do({{"key", "ctrl+z"}, {"key", "ctrl+End"}});
-    EXPECT_EQ(ReplyShown(), shown);
+    EXPECT_EQ(ReplyShown(), reply);
     const std::string pasted = Probe(2s, {.paste = 65000})["children"][1]["text"];
-    EXPECT_EQ(pasted.substr(shown.size(), 24), "Vale l ?????? ?? ok Vale");
+    EXPECT_EQ(pasted.substr(reply.size(), 24), "Vale l ?????? ?? ok Vale");
     popUp.Do({{"key", "ctrl+z"}, {"key", "Return"}});
-    EXPECT_EQ(ReplyPiece(popUp, popUp.first.Receive(10s).value_or("")), shown)
-        << "Enter after the click sends what the box shows";
+    EXPECT_EQ(ReplyPiece(popUp, popUp.first.Receive(10s).value_or("")), reply);
 }
 
 // Presses `button` at the first point of `path` (in the pop-up), moves along
@@ -326,7 +321,7 @@ std::pair<int, int> Drag(PopUp& popUp, const char* button,
 TEST(Mouse, ButtonsShowTheHandAndALeftDragOnTheTitleMovesTheWindow) {
     PopUp popUp;
     const std::tuple<int, int, bool> points[] = {
-        {458, 20, true}, {240, 240, true}, {100, 3, false}, {8, 140, false}, {200, 20, false}};
+        {458, 20, true}, {240, 240, true}, {100, 3, false}};
     for (const auto& [x, y, onButton] : points) {
         popUp.MoveTo(x, y);
         std::this_thread::sleep_for(300ms);
@@ -378,18 +373,17 @@ std::string Encode(const std::string& utf8, const std::string& codePage) {
 // A title made of one glyph repeated: a row of boxes for characters the
 // font lacks. Glyphs are the runs of columns that hold white pixels.
 bool OneGlyphRepeated(const Shown& shown, const Box& title) {
-    std::vector<std::vector<std::uint32_t>> glyphs;
-    bool inGlyph = false;
+    std::vector<std::vector<std::uint32_t>> glyphs{{}};
     for (int x = title.left; x < title.right; ++x) {
         std::uint32_t column = 0;  // which rows are white
         for (int y = title.top; y < title.bottom; ++y)
             column |= (shown.Pixel(x, y) == 0xFFFFFF ? 1u : 0u) << (y - title.top);
-        if (column != 0 && !inGlyph) glyphs.emplace_back();
         if (column != 0) glyphs.back().push_back(column);
-        inGlyph = column != 0;
+        if (column == 0 && !glyphs.back().empty()) glyphs.emplace_back();
     }
-    return glyphs.size() > 1 && std::count(glyphs.begin(), glyphs.end(), glyphs[0]) ==
-                                    static_cast<std::ptrdiff_t>(glyphs.size());
+    if (glyphs.back().empty()) glyphs.pop_back();
+    return glyphs.size() > 1 && std::all_of(glyphs.begin(), glyphs.end(),
+                                            [&](const auto& glyph) { return glyph == glyphs[0]; });
 }
 
 // The pop-up on `desk` answered; its window as shown before Enter.
@@ -446,10 +440,8 @@ const Desk kTestRoom{"TestRoom",
 
 // The test room's person on another Western desk.
 Desk Western(const std::string& name, const std::string& deskEnv) {
-    Desk desk = kTestRoom;
-    desk.name = name;
-    desk.deskEnv = deskEnv;
-    return desk;
+    const Desk& room = kTestRoom;
+    return {name, deskEnv, room.codePage, room.sender, room.message, room.typed, room.read};
 }
 
 TEST_P(OnEveryDesk, TheMessageShowsAndTheReplyGoesOutInTheDesksCodePage) {
@@ -458,17 +450,13 @@ TEST_P(OnEveryDesk, TheMessageShowsAndTheReplyGoesOutInTheDesksCodePage) {
     // Windows ships no Open Sans: the pop-up brings the design's faces, so
     // the title, the message (its wrap included), the reply and both buttons
     // show the pixels of the test room, where Open Sans is installed. Only
-    // the caret's column may differ: it blinks.
+    // the caret's column may differ.
     const Shown inRoom = Answer(kTestRoom);
     std::vector<Box> areas{{0, 8, shown.children[2].left, 32}};  // the title
     areas.insert(areas.end(), shown.children.begin(), shown.children.end());
     for (const Box& area : areas) {
-        std::set<int> columns;
-        for (int x = area.left; x < area.right; ++x)
-            if (Differing(shown, inRoom, {x, area.top, x + 1, area.bottom}) > 0) columns.insert(x);
-        EXPECT_TRUE(columns.empty() ||
-                    (&area == &areas[2] && *columns.rbegin() - *columns.begin() < 2))
-            << columns.size() << " columns differ in the area at " << area.left << "," << area.top;
+        const int caret = &area == &areas[2] ? 2 * (area.bottom - area.top) : 0;  // it blinks
+        EXPECT_LE(Differing(shown, inRoom, area), caret) << "at " << area.left << "," << area.top;
     }
 }
 

@@ -14,12 +14,9 @@ namespace {
 // fields count in the code page's bytes. A line too short to send leaves
 // the whole datagram.
 TEST(ReplyRoom, AReplyOfTheRoomFillsOneDatagramToTheByte) {
-    const std::pair<unsigned, std::wstring> rows[] = {
-        {1252, L"Ana"}, {65001, L"\u0410\u043D\u0430"}, {932, L"\u65E5\u672C"}};
-    for (const auto& [codePage, sender] : rows) {
-        const FieldRecord record(SplitFields(L"0\u00B6" + sender +
-                                             L"\u00B6h\u00B61\u00B67\u00B65\u00B6m\u00B6x\u00B6"
-                                             L"\u00D1\u00B65001"));
+    for (const auto& [codePage, sender] :
+         {std::pair(1252u, L"Ana"), {65001u, L"Анна"}, {932u, L"山本"}}) {
+        const FieldRecord record(SplitFields(std::wstring(L"0¶") + sender + L"¶h¶1¶7¶5¶m¶x¶Ñ¶9"));
         const std::size_t room = ReplyRoomInBytes(record, codePage);
         for (const std::size_t more : {0u, 1u}) {
             const std::wstring datagram =
@@ -29,8 +26,8 @@ TEST(ReplyRoom, AReplyOfTheRoomFillsOneDatagramToTheByte) {
                 << codePage;
         }
     }
-    const FieldRecord tooShort(SplitFields(L"0\u00B6Ana\u00B6h\u00B61\u00B67\u00B65\u00B6m"));
-    EXPECT_EQ(ReplyRoomInBytes(tooShort), kLargestDatagramBytes);
+    EXPECT_EQ(ReplyRoomInBytes(FieldRecord(SplitFields(L"0¶Ana¶h¶1¶7¶5¶m"))),
+              kLargestDatagramBytes);
 }
 
 }  // namespace
