@@ -1,0 +1,86 @@
+#include "PopUpRun.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace tools {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& file) {
+    std::ostringstream bytes;
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
+    return bytes.str();
+}
+
+std::string HandoffLine(const std::vector<std::string>& fields, const std::string& separator) {
+    std::string line;
+    for (std::size_t i = 0; i < fields.size(); ++i) line += (i == 0 ? "" : separator) + fields[i];
+    return line;
+}
+
+Args WineCommand(const Build& build, const std::string& program, Args args, const Args& env) {
+    args.insert(args.begin(), {build.wineRun.string(), program});
+    args.insert(args.begin(), env.begin(), env.end());
+    args.insert(args.begin(), "env");
+    return args;
+}
+
+AppFolder::AppFolder(Build build)
+    : build_(std::move(build)),
+      path_(fs::temp_directory_path() / ("tornavel-run-" + std::to_string(std::random_device()())) /
+            "exe") {
+    fs::create_directories(path_);
+    fs::copy_file(build_.exe, path_ / "TornavelMensaje.exe");
+}
+
+AppFolder::~AppFolder() { fs::remove_all(path_.parent_path()); }
+
+void AppFolder::WriteHandoff(const std::string& bytes) const {
+    std::ofstream(Handoff(), std::ios::binary) << bytes;
+}
+
+std::optional<std::string> AppFolder::ReadHandoff() const {
+    return fs::exists(Handoff()) ? std::optional(ReadFile(Handoff())) : std::nullopt;
+}
+
+std::unique_ptr<ChildProcess> AppFolder::Start(Args env) const {
+    env.insert(env.begin(), "WINEDEBUG=warn+seh");
+    return std::make_unique<ChildProcess>(
+        WineCommand(build_, (path_ / "TornavelMensaje.exe").string(), {}, env), fs::path(),
+        Errors());
+}
+
+std::vector<std::string> AppFolder::DebugLines() const {
+    std::istringstream err(ReadFile(Errors()));
+    std::vector<std::string> lines;
+    const std::string marker = "OutputDebugStringA \"";
+    for (std::string line; std::getline(err, line);) {
+        if (const std::size_t at = line.find(marker); at != std::string::npos)
+            lines.push_back(line.substr(at + marker.size()));
+    }
+    return lines;
+}
+
+nlohmann::json Probe(const Build& build, std::chrono::milliseconds wait, const ProbeFor& what) {
+    // clang-format off
+    const Args args{"--wait", std::to_string(wait.count()), "--title", what.title,
+        "--class", what.className, "--topmost", what.className.empty() ? "1" : "0",
+        "--nth", std::to_string(what.nth), "--dpi", std::to_string(what.dpi),
+        "--paste", std::to_string(what.paste), "--close", what.close ? "1" : "0"};
+    // clang-format on
+    const fs::path out =
+        fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
+    ChildProcess(WineCommand(build, build.probe.string(), args, what.env), out)
+        .WaitExit(std::chrono::seconds(60));
+    const std::string json = ReadFile(out);
+    fs::remove(out);
+    const std::size_t start = json.find('{');
+    return start == std::string::npos ? nlohmann::json{{"found", false}}
+                                      : nlohmann::json::parse(json.substr(start));
+}
+
+}  // namespace tools
