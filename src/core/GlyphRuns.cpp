@@ -4,7 +4,7 @@
 
 namespace tornavel {
 
-std::vector<GlyphRun> RunsOfMissingGlyphs(std::wstring_view text, const std::vector<bool>& has) {
+std::vector<GlyphRun> RunsByFont(std::wstring_view text, const std::vector<bool>& has) {
     std::vector<GlyphRun> runs;
     bool anyMissing = false;
     for (std::size_t i = 0; i < text.size(); ++i) {

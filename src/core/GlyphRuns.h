@@ -19,6 +19,6 @@ struct GlyphRun {
 // font has a glyph for text[i]. The two halves of a pair stand for one
 // character and stay in one run: the pair is missing when either half is.
 // None when the font has every character: then the text is drawn as it is.
-std::vector<GlyphRun> RunsOfMissingGlyphs(std::wstring_view text, const std::vector<bool>& has);
+std::vector<GlyphRun> RunsByFont(std::wstring_view text, const std::vector<bool>& has);
 
 }  // namespace tornavel

@@ -9,7 +9,9 @@ TypingStep TypeCharacter(wchar_t held, wchar_t typed) {
     if (held != 0) step.text = held;  // whole with a second half typed now, or alone
     if (IsHighSurrogate(typed)) {
         step.held = typed;
-    } else if (typed < L' ' || typed == 0x7F) {
+    } else if (typed == L'\r' || typed == L'\n') {
+        step.text += L"\r\n";  // what a multi-line edit control makes of either
+    } else if ((typed < L' ' && typed != L'\t') || typed == 0x7F) {
         step.passOn = true;
     } else {
         step.text += typed;

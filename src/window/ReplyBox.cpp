@@ -28,6 +28,12 @@ bool ReplyBox::Create(HWND parent) {
                                  return OnCharacter(message, static_cast<wchar_t>(wParam), lParam);
                              case WM_PASTE:
                                  return OnPaste();
+                             case WM_KEYDOWN:  // Shift+Insert, which Wine's edit pastes unannounced
+                                 if (wParam != VK_INSERT || ::GetKeyState(VK_SHIFT) >= 0 ||
+                                     ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0)
+                                     return std::nullopt;
+                                 ::SendMessageW(hwnd_, WM_PASTE, 0, 0);
+                                 return 0;
                              case WM_SETTEXT:
                                  return OnSetText(text);
                              case EM_REPLACESEL:
@@ -100,14 +106,9 @@ std::optional<LRESULT> ReplyBox::OnPaste() {
     const std::optional<std::wstring> pasted = ClipboardText(hwnd_);
     if (!pasted) return std::nullopt;
     const auto [from, to] = Selection();
-    if (const std::optional<std::wstring> entered = Admit(*pasted, from, to)) {
-        Apply([&] {
-            if (*entered == *pasted)
-                subclass_.CallOriginal(WM_PASTE, 0, 0);
-            else
-                ReplaceSelection(*entered);
-        });
-    }
+    // The text checked is the text entered, whatever the clipboard holds by now.
+    if (const std::optional<std::wstring> entered = Admit(*pasted, from, to))
+        Apply([&] { ReplaceSelection(*entered); });
     return 0;
 }
 

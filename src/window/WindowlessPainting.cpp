@@ -72,7 +72,8 @@ void PaintRunsCentred(HDC dc, const RECT& rect, std::wstring_view text,
         width += size.cx;
     }
     ::SetTextAlign(dc, TA_LEFT | TA_BASELINE);
-    int x = rect.left + (rect.right - rect.left - width) / 2;
+    // Centred; a name wider than the label keeps its start in view.
+    int x = static_cast<int>(rect.left + std::max<LONG>(0, rect.right - rect.left - width) / 2);
     for (std::size_t i = 0; i < runs.size(); ++i) {
         ::SelectObject(dc, runs[i].missing ? fallback.Get() : font);
         ::TextOutW(dc, x, rect.top + metrics.tmAscent, text.data() + runs[i].start,
@@ -94,7 +95,7 @@ void PaintLabel(HDC dc, const RECT& rect, const std::wstring& text, HFONT font, 
     // measuring all of a huge one on every paint would stall the window.
     constexpr std::size_t kMostVisibleChars = 1024;
     const std::wstring_view shown(text.data(), std::min(text.size(), kMostVisibleChars));
-    const std::vector<GlyphRun> runs = RunsOfMissingGlyphs(shown, GlyphsOf(dc, shown));
+    const std::vector<GlyphRun> runs = RunsByFont(shown, GlyphsOf(dc, shown));
     if (runs.empty())
         ::DrawTextW(dc, shown.data(), static_cast<int>(shown.size()), &box,
                     DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);

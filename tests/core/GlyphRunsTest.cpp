@@ -18,7 +18,7 @@ TEST(GlyphRuns, OnlyATextWithMissingGlyphsIsSplitAndAPairStaysWhole) {
     for (const auto& [text, has, runs] : rows) {
         std::vector<bool> font;
         for (const char c : has) font.push_back(c == '1');
-        EXPECT_EQ(RunsOfMissingGlyphs(text, font), runs) << testing::PrintToString(text);
+        EXPECT_EQ(RunsByFont(text, font), runs) << testing::PrintToString(text);
     }
 }
 

@@ -6,7 +6,6 @@
 #include <map>
 #include <sstream>
 
-
 namespace tornavel {
 namespace {
 

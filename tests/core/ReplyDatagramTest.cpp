@@ -55,8 +55,9 @@ TEST(ReplyDatagram, StampOnTheTwelveHourClock) {
 
 // The room a reply has: the longer token, the widest id and a stamp.
 TEST(ReplyDatagram, TheLongestEmptyReplyLeavesTheRoomForTheReply) {
-    EXPECT_EQ(LongestEmptyReplyDatagram(ExampleRecord()),
-              L"MSG-ENVIADO_KORVexe\u00B67\u00B6B\u00B65001\u00B6Ana\u00B623595999\u00B6\u00B611:59 PM");
+    EXPECT_EQ(
+        LongestEmptyReplyDatagram(ExampleRecord()),
+        L"MSG-ENVIADO_KORVexe\u00B67\u00B6B\u00B65001\u00B6Ana\u00B623595999\u00B6\u00B611:59 PM");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ TEST(TypedText, APairGoesInWholeAndAHalfAloneGoesInBeforeWhatCameInstead) {
     const std::tuple<wchar_t, wchar_t, std::wstring, bool, wchar_t> rows[] = {
         {0, L'a', L"a", false, 0}, {0, L'\u0142', L"\u0142", false, 0}, {0, L' ', L" ", false, 0},
         {0, L'\b', L"", true, 0}, {0, 0x1F, L"", true, 0}, {0, 0x7F, L"", true, 0},
+        {0, L'\r', L"\r\n", false, 0}, {0, L'\n', L"\r\n", false, 0}, {0, L'\t', L"\t", false, 0},
         {0, kHigh, L"", false, kHigh}, {kHigh, kLow, {kHigh, kLow}, false, 0},
         {0, kLow, {kLow}, false, 0},
         // The partner never came: the half alone goes in first.

@@ -12,10 +12,11 @@ constexpr std::uint32_t kFrame = 0xE0E0E0;
 constexpr std::uint32_t kWhite = 0xFFFFFF;
 // In code page 1252, octal: "Ana Martínez", and a message of a line and one
 // that wraps: "Hola, ¿cómo estás?{ENTER}Te espero mañana…".
-const std::string kLine = HandoffLine({"0", "Ana Mart\355nez", "127.0.0.1", "9001", "7", "5",
-                                       "Hola, \277c\363mo est\341s?{ENTER}Te espero ma\361ana a las "
-                                       "diez en la cafeter\355a de siempre, con los papeles.",
-                                       "7", "127.0.0.1", "9002"});
+const std::string kLine =
+    HandoffLine({"0", "Ana Mart\355nez", "127.0.0.1", "9001", "7", "5",
+                 "Hola, \277c\363mo est\341s?{ENTER}Te espero ma\361ana a las "
+                 "diez en la cafeter\355a de siempre, con los papeles.",
+                 "7", "127.0.0.1", "9002"});
 
 TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
     AppFolder app;
@@ -80,6 +81,8 @@ TEST(ShownWindow, ABorderlessTopMostPopUpLaidOutTheSameAtEveryDpi) {
         EXPECT_EQ(shown->Pixel(message.left, reply.top - 2), kFrame) << "reply border, left";
         EXPECT_EQ(shown->Pixel(w / 2, reply.top + 1), kWhite) << "reply box";
         EXPECT_GT(shown->Find(message, 0x353535).first, 20) << "message text";
+        EXPECT_NEAR(shown->Find({0, 0, close.left, close.bottom}, kWhite).second, w / 2, 4)
+            << "the sender's name centred";
     }
     // Everything grew by half, give or take the rounding of each edge, and
     // came back when the window returned to 96 dpi.
@@ -116,9 +119,9 @@ TEST(ShownWindow, PopUpsStartedTogetherTakeAPlaceEachAndAreAnsweredOnTheirOwn) {
     std::set<std::pair<int, int>> cascade;
     for (int i = 0; i < kCount; ++i) {
         const std::string port = std::to_string(peers[i].Port());
-        folders[i].WriteHandoff(HandoffLine({"0", "Ana", "127.0.0.1", port, "7", "5",
-                                             std::string(4, static_cast<char>('a' + i)), "x",
-                                             "127.0.0.1", port}));
+        folders[i].WriteHandoff(
+            HandoffLine({"0", "Ana", "127.0.0.1", port, "7", "5",
+                         std::string(4, static_cast<char>('a' + i)), "x", "127.0.0.1", port}));
         programs.push_back(folders[i].Start());
         cascade.insert({(1280 - 492) / 2 + 40 * i, (1024 - 281) / 2 + 40 * i});
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/DatagramLimit.h"
 #include "core/ReplyDatagram.h"
 #include "core/SystemTexts.h"
@@ -18,13 +20,22 @@ TEST(ReplyRoom, AReplyOfTheRoomFillsOneDatagramToTheByte) {
          {std::pair(1252u, L"Ana"), {65001u, L"Анна"}, {932u, L"山本"}}) {
         const FieldRecord record(SplitFields(std::wstring(L"0¶") + sender + L"¶h¶1¶7¶5¶m¶x¶Ñ¶9"));
         const std::size_t room = ReplyRoomInBytes(record, codePage);
-        for (const std::size_t more : {0u, 1u}) {
-            const std::wstring datagram =
-                ComposeReplyDatagram(texts::kSecondReplyToken, record, 23595999,
-                                     std::wstring(room + more, L'x'), L"11:59 PM");
-            EXPECT_EQ(ToCodePage(datagram, codePage).size(), kLargestDatagramBytes + more)
-                << codePage;
-        }
+        // The widest datagram a reply of `length` makes: either token, any hour.
+        const auto widest = [&](std::size_t length) {
+            std::size_t most = 0;
+            for (const wchar_t* token : {texts::kFirstReplyToken, texts::kSecondReplyToken}) {
+                for (int hour = 0; hour < 24; ++hour) {
+                    const TimeOfDay at{hour, 59, 59};
+                    const std::wstring datagram =
+                        ComposeReplyDatagram(token, record, MakeReplyId(at, 99),
+                                             std::wstring(length, L'x'), TimeStamp(at));
+                    most = std::max(most, ToCodePage(datagram, codePage).size());
+                }
+            }
+            return most;
+        };
+        EXPECT_EQ(widest(room), kLargestDatagramBytes) << codePage;
+        EXPECT_EQ(widest(room + 1), kLargestDatagramBytes + 1) << codePage;
     }
     EXPECT_EQ(ReplyRoomInBytes(FieldRecord(SplitFields(L"0¶Ana¶h¶1¶7¶5¶m"))),
               kLargestDatagramBytes);

@@ -47,6 +47,7 @@ void Paste(const Box& box, const std::wstring& text) {
 // procedure takes the text): the box mends it after, taking back one beyond
 // the room where it went, the caret after the text that was there.
 TEST(ReplyBox, EveryWayInIsWhatThePeerReadsWithinTheRoom) {
+    ASSERT_EQ(::GetACP(), 1252u) << "run under a locale of code page 1252";
     const Box box(6);
     for (const wchar_t typed : {L'a', L'b'}) box.Send(WM_CHAR, typed, 0);
     constexpr UINT kDrop = WM_APP;
@@ -54,7 +55,8 @@ TEST(ReplyBox, EveryWayInIsWhatThePeerReadsWithinTheRoom) {
     // clang-format off
     const std::tuple<UINT, const wchar_t*, std::optional<std::wstring>> rows[] = {
         {WM_CHAR, L"c", L"abc"}, {EM_REPLACESEL, L"\r\n", L"abc\r\n"},
-        {WM_CHAR, L"\u0142", L"abc\r\nl"}, {WM_CHAR, L"x", {}}, {WM_PASTE, L"xy", {}},
+        {WM_CHAR, L"\u0142", L"abc\r\nl"}, {WM_CHAR, L"x", {}}, {WM_CHAR, L"\r", {}},
+        {WM_PASTE, L"xy", {}},
         {WM_SETTEXT, L"\u041F\u0440\u0438", L"???"}, {WM_PASTE, L"\u0442", L"????"},
         {WM_SETTEXT, L"1234567", {}}, {EM_REPLACESEL, L"\u0142", L"????l"},
         {EM_REPLACESEL, L"ab", {}}, {kDrop, L"\u0416", L"????l?"}, {kDrop, L"xy", {}}};
@@ -74,6 +76,14 @@ TEST(ReplyBox, EveryWayInIsWhatThePeerReadsWithinTheRoom) {
         EXPECT_EQ(std::get<0>(after), expected.value_or(std::get<0>(before)));
         EXPECT_TRUE(expected || after == before) << "text, selection and undo as they were";
     }
+    // In place of a selection, its bytes make room; a refusal keeps the selection.
+    box.Send(EM_SETSEL, 0, 4);
+    box.Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"abcd"));
+    box.Send(EM_SETSEL, 0, 1);
+    const auto before = box.State();
+    box.Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"xy"));
+    EXPECT_EQ(box.State(), before);
+    EXPECT_EQ(std::get<0>(before), L"abcdl?");
 }
 
 }  // namespace
