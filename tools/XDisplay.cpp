@@ -8,6 +8,9 @@
 #include <X11/extensions/Xfixes.h>
 
 #include <memory>
+#include <string_view>
+
+#include "ChildProcess.h"
 #include <stdexcept>
 
 namespace tools {
@@ -34,7 +37,8 @@ bool Holds(Display* display, Window window, const std::string& name, int depth =
     if (depth == 0 || XQueryTree(display, window, &root, &parent, &children, &count) == 0)
         return false;
     bool held = false;
-    for (unsigned i = 0; i < count && !held; ++i) held = Holds(display, children[i], name, depth - 1);
+    for (unsigned i = 0; i < count && !held; ++i)
+        held = Holds(display, children[i], name, depth - 1);
     if (children != nullptr) XFree(children);
     return held;
 }
@@ -108,6 +112,29 @@ bool WaitForWindowManager(std::chrono::steady_clock::time_point deadline) {
         if (std::chrono::steady_clock::now() >= deadline) return false;
         poll(nullptr, 0, 50);
     }
+}
+
+WindowManager::WindowManager()
+    : process_(std::make_unique<ChildProcess>(std::vector<std::string>{"openbox"})) {
+    if (!WaitForWindowManager(std::chrono::steady_clock::now() + std::chrono::seconds(5)))
+        throw std::runtime_error("openbox did not start");
+}
+
+WindowManager::~WindowManager() {
+    process_.reset();
+    const DisplayPtr display = OpenDisplay();
+    const Window root = DefaultRootWindow(display.get());
+    int count = 0;
+    Atom* atoms = XListProperties(display.get(), root, &count);
+    for (int i = 0; i < count; ++i) {
+        char* name = XGetAtomName(display.get(), atoms[i]);
+        const std::string_view property = name != nullptr ? name : "";
+        if (property.starts_with("_NET_") || property.starts_with("_OB_"))
+            XDeleteProperty(display.get(), root, atoms[i]);
+        XFree(name);
+    }
+    if (atoms != nullptr) XFree(atoms);
+    XSync(display.get(), False);
 }
 
 void PressKeyNow(const char* keysym) {

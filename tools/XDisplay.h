@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +47,21 @@ class MappedWindowWatch {
 // True once a window manager holds the display (it redirects the root
 // window's children), before `deadline`.
 bool WaitForWindowManager(std::chrono::steady_clock::time_point deadline);
+
+// openbox holding the display while this lives (throws std::runtime_error
+// when it does not within 5 s). Ended, it leaves nothing on the root window:
+// a manager that is killed leaves its properties there, and Wine then asks a
+// manager that is no more to move a window dragged by its title.
+class WindowManager {
+  public:
+    WindowManager();
+    ~WindowManager();
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+
+  private:
+    std::unique_ptr<class ChildProcess> process_;
+};
 
 // A key (an X keysym name: "x", "Return") pressed and released where the
 // keyboard focus is, sent by this process at once.

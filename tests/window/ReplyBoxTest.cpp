@@ -31,13 +31,20 @@ struct Box {
     MessageWindow window;
 };
 
-void Paste(const Box& box, const std::wstring& text) {
+// Pastes `text` by WM_PASTE, or by Shift+Insert.
+void Paste(const Box& box, const std::wstring& text, bool shiftInsert = false) {
     HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
     ::memcpy(::GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
     ::GlobalUnlock(memory);
     ASSERT_TRUE(::OpenClipboard(box.window.Handle()) && ::EmptyClipboard() &&
                 ::SetClipboardData(CF_UNICODETEXT, memory) && ::CloseClipboard());
-    box.Send(WM_PASTE, 0, 0);
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_SHIFT] = shiftInsert ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+    box.Send(shiftInsert ? WM_KEYDOWN : WM_PASTE, shiftInsert ? VK_INSERT : 0, 0);
+    keys[VK_SHIFT] = 0;
+    ::SetKeyboardState(keys);
 }
 
 // Text from any way in is made what the peer reads, and nothing goes beyond
@@ -56,7 +63,7 @@ TEST(ReplyBox, EveryWayInIsWhatThePeerReadsWithinTheRoom) {
     const std::tuple<UINT, const wchar_t*, std::optional<std::wstring>> rows[] = {
         {WM_CHAR, L"c", L"abc"}, {EM_REPLACESEL, L"\r\n", L"abc\r\n"},
         {WM_CHAR, L"\u0142", L"abc\r\nl"}, {WM_CHAR, L"x", {}}, {WM_CHAR, L"\r", {}},
-        {WM_PASTE, L"xy", {}},
+        {WM_PASTE, L"xy", {}}, {WM_KEYDOWN, L"xy", {}},
         {WM_SETTEXT, L"\u041F\u0440\u0438", L"???"}, {WM_PASTE, L"\u0442", L"????"},
         {WM_SETTEXT, L"1234567", {}}, {EM_REPLACESEL, L"\u0142", L"????l"},
         {EM_REPLACESEL, L"ab", {}}, {kDrop, L"\u0416", L"????l?"}, {kDrop, L"xy", {}}};
@@ -66,10 +73,10 @@ TEST(ReplyBox, EveryWayInIsWhatThePeerReadsWithinTheRoom) {
         box.Send(EM_SETSEL, -1, -1);  // the caret at the end
         const auto before = box.State();
         const auto lParam = reinterpret_cast<LPARAM>(text);
-        if (message == WM_PASTE) Paste(box, text);
+        if (message == WM_PASTE || message == WM_KEYDOWN) Paste(box, text, message == WM_KEYDOWN);
         if (message == kDrop)
             ::CallWindowProcW(original, box.Handle(), EM_REPLACESEL, TRUE, lParam);
-        if (message != WM_PASTE && message != kDrop)
+        if (message != WM_PASTE && message != WM_KEYDOWN && message != kDrop)
             box.Send(message, message == WM_CHAR ? text[0] : TRUE, message == WM_CHAR ? 0 : lParam);
         auto after = box.State();
         if (message == kDrop) std::get<3>(after) = std::get<3>(before);  // the control's own undo
