@@ -37,6 +37,7 @@ TEST(Cascade, EachNewPopUpOneStepFurtherAndEachNewRunOneStepRight) {
         EXPECT_EQ(found, spot) << taken.size() << " taken; " << found.left << "," << found.top;
     }
     EXPECT_EQ(CascadeSpot(first, {first}, area, 0), first) << "no step: no cascade";
+    EXPECT_EQ(CascadeSpot(first, {first}, area, 1).top, first.top + 1) << "the least step";
 }
 
 }  // namespace

@@ -16,8 +16,9 @@ namespace {
 // fields count in the code page's bytes. A line too short to send leaves
 // the whole datagram.
 TEST(ReplyRoom, AReplyOfTheRoomFillsOneDatagramToTheByte) {
-    for (const auto& [codePage, sender] :
+    for (const auto& [page, sender] :
          {std::pair(1252u, L"Ana"), {65001u, L"Анна"}, {932u, L"山本"}}) {
+        const unsigned codePage = page;  // a lambda below takes it
         const FieldRecord record(SplitFields(std::wstring(L"0¶") + sender + L"¶h¶1¶7¶5¶m¶x¶Ñ¶9"));
         const std::size_t room = ReplyRoomInBytes(record, codePage);
         // The widest datagram a reply of `length` makes: either token, any hour.
