@@ -2,7 +2,9 @@
 // of the resource directory) and as the taskbar gets it from the window.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <type_traits>
 
 #include "util/UniqueHandle.h"
 #include "util/Win32.h"
@@ -26,8 +28,9 @@ int SlateWidth(HICON icon, int x, int y) {
 }
 
 // Explorer shows the first icon group of the exe's resource directory; were
-// the generic icon's group to sort first, it would show instead.
-TEST(ExeIcon, TheShellExtractsTheApplicationIconLargeAndSmall) {
+// the generic icon's group to sort first, it would show instead. Its six
+// images are 32-bit bitmaps, none PNG, which resource tools of every age read.
+TEST(ExeIcon, TheShellExtractsTheApplicationIconLargeAndSmallFromSixBitmaps) {
     std::wstring exe = L"Z:";  // the Unix root, as Wine names it
     for (const char* c = TORNAVEL_EXE_PATH; *c != '\0'; ++c) exe += *c == '/' ? L'\\' : *c;
     HICON large = nullptr, small = nullptr;
@@ -35,6 +38,21 @@ TEST(ExeIcon, TheShellExtractsTheApplicationIconLargeAndSmall) {
     const UniqueIcon owners[] = {UniqueIcon(large), UniqueIcon(small)};
     EXPECT_EQ(SlateWidth(large, 16, 2), 32);
     EXPECT_EQ(SlateWidth(small, 8, 1), 16);
+
+    const std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&::FreeLibrary)> file(
+        ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), &::FreeLibrary);
+    const auto resource = [&](LPCWSTR name, LPCWSTR type) {
+        return static_cast<const BYTE*>(
+            ::LockResource(::LoadResource(file.get(), ::FindResourceW(file.get(), name, type))));
+    };
+    const BYTE* group = resource(L"ICONOAPL", RT_GROUP_ICON);  // a 6-byte head, 14 bytes an image
+    ASSERT_TRUE(group != nullptr && group[4] == 6);
+    for (const BYTE* entry = group + 6; entry < group + 6 + 6 * 14; entry += 14) {
+        const auto* image = reinterpret_cast<const BITMAPINFOHEADER*>(
+            resource(MAKEINTRESOURCEW(entry[12] | entry[13] << 8), RT_ICON));  // PNG: "\x89PNG"
+        EXPECT_TRUE(image->biSize == sizeof(BITMAPINFOHEADER) && image->biBitCount == 32)
+            << "the image " << int{entry[0]} << " wide (0: 256) is no 32-bit bitmap";
+    }
 }
 
 // This test program carries the program's resources. (From another process,
