@@ -2,9 +2,7 @@
 // of the resource directory) and as the taskbar gets it from the window.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <type_traits>
 
 #include "util/UniqueHandle.h"
 #include "util/Win32.h"
@@ -39,11 +37,10 @@ TEST(ExeIcon, TheShellExtractsTheApplicationIconLargeAndSmallFromSixBitmaps) {
     EXPECT_EQ(SlateWidth(large, 16, 2), 32);
     EXPECT_EQ(SlateWidth(small, 8, 1), 16);
 
-    const std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&::FreeLibrary)> file(
-        ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE), &::FreeLibrary);
+    const HMODULE file = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     const auto resource = [&](LPCWSTR name, LPCWSTR type) {
         return static_cast<const BYTE*>(
-            ::LockResource(::LoadResource(file.get(), ::FindResourceW(file.get(), name, type))));
+            ::LockResource(::LoadResource(file, ::FindResourceW(file, name, type))));
     };
     const BYTE* group = resource(L"ICONOAPL", RT_GROUP_ICON);  // a 6-byte head, 14 bytes an image
     ASSERT_TRUE(group != nullptr && group[4] == 6);
@@ -53,6 +50,7 @@ TEST(ExeIcon, TheShellExtractsTheApplicationIconLargeAndSmallFromSixBitmaps) {
         EXPECT_TRUE(image->biSize == sizeof(BITMAPINFOHEADER) && image->biBitCount == 32)
             << "the image " << int{entry[0]} << " wide (0: 256) is no 32-bit bitmap";
     }
+    ::FreeLibrary(file);
 }
 
 // This test program carries the program's resources. (From another process,
@@ -68,7 +66,6 @@ TEST(WindowIcons, TheWindowGetsTheApplicationIconLargeAndSmall) {
     EXPECT_EQ(SlateWidth(icon(ICON_SMALL), 8, 1), ::GetSystemMetrics(SM_CXSMICON));
     ::DestroyWindow(window);
 }
-
 
 }  // namespace
 }  // namespace tornavel
