@@ -2,20 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "RaisedError.h"
 
 namespace tornavel {
 namespace {
 
-// The value, or the number of the error raised instead.
-struct Outcome {
-    std::int32_t value = 0;
-    std::int32_t error = 0;
-    bool operator==(const Outcome&) const = default;
-};
-void PrintTo(const Outcome& o, std::ostream* out) {
-    *out << (o.error != 0 ? "error " + std::to_string(o.error) : std::to_string(o.value));
-}
+// The value, and the number of the error raised instead (0: none).
+using Outcome = std::pair<std::int32_t, std::int32_t>;
 
 Outcome Convert(std::wstring_view text) {
     std::int32_t value = 0;

@@ -39,16 +39,15 @@ TEST(ExeIcon, TheShellExtractsTheApplicationIconLargeAndSmallFromSixBitmaps) {
 
     const HMODULE file = ::LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     const auto resource = [&](LPCWSTR name, LPCWSTR type) {
-        return static_cast<const BYTE*>(
-            ::LockResource(::LoadResource(file, ::FindResourceW(file, name, type))));
+        return ::LockResource(::LoadResource(file, ::FindResourceW(file, name, type)));
     };
-    const BYTE* group = resource(L"ICONOAPL", RT_GROUP_ICON);  // a 6-byte head, 14 bytes an image
+    // A 6-byte head, then 14 bytes for each image: its width (0: 256) first, its id last.
+    const auto* group = static_cast<const BYTE*>(resource(L"ICONOAPL", RT_GROUP_ICON));
     ASSERT_TRUE(group != nullptr && group[4] == 6);
     for (const BYTE* entry = group + 6; entry < group + 6 + 6 * 14; entry += 14) {
-        const auto* image = reinterpret_cast<const BITMAPINFOHEADER*>(
+        const auto* image = static_cast<const BITMAPINFOHEADER*>(
             resource(MAKEINTRESOURCEW(entry[12] | entry[13] << 8), RT_ICON));  // PNG: "\x89PNG"
-        EXPECT_TRUE(image->biSize == sizeof(BITMAPINFOHEADER) && image->biBitCount == 32)
-            << "the image " << int{entry[0]} << " wide (0: 256) is no 32-bit bitmap";
+        EXPECT_TRUE(image->biSize == 40 && image->biBitCount == 32) << "width " << int{entry[0]};
     }
     ::FreeLibrary(file);
 }
