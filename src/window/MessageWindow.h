@@ -114,6 +114,7 @@ class MessageWindow : public OwnedWindowHandle {
     std::function<void()> whenReady_;
     bool requested_ = false;
     bool loaded_ = false;  // Load() has given the buttons their pointer
+    bool announced_ = false;  // the alert event has been raised
     Palette palette_{};
     std::wstring messageBoxName_{texts::kMessageBoxNamePrefix};
 

@@ -16,7 +16,7 @@ namespace {
 std::wstring NameOf(IUnknown* object) {
     ComPtr<IAccessible> accessible;
     if (FAILED(object->QueryInterface(kIidAccessible, accessible.Out()))) return L"<none>";
-    return tools::AccessibleText(accessible.Get(), true).value_or(L"<none>");
+    return tools::AccessibleText(accessible.Get(), &IAccessible::get_accName).value_or(L"<none>");
 }
 
 // A client in our own process (an accessibility hook, say) that goes
