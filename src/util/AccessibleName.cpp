@@ -121,7 +121,8 @@ class FacedAccessible final : public IAccessible, public IOleWindow, public IEnu
                                      EXCEPINFO* e, UINT* a) override {
         const bool ours = d == DISPID_ACC_NAME || d == DISPID_ACC_DESCRIPTION ||
                           d == DISPID_ACC_ROLE || d == DISPID_ACC_STATE;
-        if (!ours || (f & DISPATCH_PROPERTYGET) == 0) return standard_->Invoke(d, r, l, f, p, v, e, a);
+        if (!ours || (f & DISPATCH_PROPERTYGET) == 0)
+            return standard_->Invoke(d, r, l, f, p, v, e, a);
         if (v == nullptr) return E_POINTER;
         VARIANT self{};
         self.vt = VT_I4;
@@ -130,8 +131,8 @@ class FacedAccessible final : public IAccessible, public IOleWindow, public IEnu
         if (d == DISPID_ACC_ROLE) return get_accRole(child, v);
         if (d == DISPID_ACC_STATE) return get_accState(child, v);
         BSTR text = nullptr;
-        const HRESULT hr = d == DISPID_ACC_NAME ? get_accName(child, &text)
-                                                : get_accDescription(child, &text);
+        const HRESULT hr =
+            d == DISPID_ACC_NAME ? get_accName(child, &text) : get_accDescription(child, &text);
         v->vt = SUCCEEDED(hr) && text != nullptr ? VT_BSTR : VT_EMPTY;
         v->bstrVal = text;
         return hr;

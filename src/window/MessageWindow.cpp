@@ -129,8 +129,7 @@ void MessageWindow::Show() {
     ::SetFocus(lastFocus_);
     // Screen readers that speak alerts hear the sender and the message now,
     // once; a reader that read the focus's parents already ignores it.
-    if (!announced_)
-        ::NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    if (!announced_) ::NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd_, OBJID_CLIENT, CHILDID_SELF);
     announced_ = true;
 }
 
@@ -233,10 +232,10 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_GETOBJECT:
             // What arrived, for a screen reader: an alert named for the
             // sender, the message box's text as its description.
-            if (const std::optional<LRESULT> answer = AnswerAs(
-                    hwnd_, wParam, lParam,
-                    {messageBoxName_, ROLE_SYSTEM_ALERT, WindowText(messageBox_),
-                     STATE_SYSTEM_ALERT_MEDIUM}))
+            if (const std::optional<LRESULT> answer =
+                    AnswerAs(hwnd_, wParam, lParam,
+                             {messageBoxName_, ROLE_SYSTEM_ALERT, WindowText(messageBox_),
+                              STATE_SYSTEM_ALERT_MEDIUM}))
                 return *answer;
             break;
         case WM_DESTROY:

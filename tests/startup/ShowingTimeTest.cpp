@@ -31,9 +31,9 @@ void CALLBACK OnAlert(HWINEVENTHOOK, DWORD, HWND hwnd, LONG, LONG, DWORD, DWORD)
 // alert, once it shows.
 TEST(ShowingTime, APopUpWaitsWhileThePersonPresentsAndShowsWhenThatEnds) {
     constexpr int kPresenting = 4, kWelcome = 5;
-    HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr,
-                                           &OnAlert, ::GetCurrentProcessId(), 0,
-                                           WINEVENT_OUTOFCONTEXT);
+    HWINEVENTHOOK hook =
+        ::SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, &OnAlert,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     MessageWindow window;
     const ULONGLONG start = ::GetTickCount64();
     std::vector<ULONGLONG> asked;  // when, from the start

@@ -75,7 +75,10 @@ TEST(AccessibleName, TheWindowIsAnAlertSayingWhoWroteAndWhatTheBoxShows) {
         std::wstring sender, message, name;
     };
     const Row rows[] = {{L"Ana", L"Hola{ENTER}\u00BFqu\u00E9 tal?", L"Mensaje de Ana"},
-                        {L"", L"a\x01" L"b\tc\x7F\x1B", L"Mensaje de "},
+                        {L"",
+                         L"a\x01"
+                         L"b\tc\x7F\x1B",
+                         L"Mensaje de "},
                         {L"Bo\x07\tb ", std::wstring(20000, L'x'), L"Mensaje de Bo b"}};
     for (const Row& row : rows) {
         MessageWindow window;
@@ -95,9 +98,10 @@ TEST(AccessibleName, TheWindowIsAnAlertSayingWhoWroteAndWhatTheBoxShows) {
         bad.vt = VT_I4;
         bad.lVal = 99;
         BSTR text = nullptr;
-        for (const HRESULT hr : {alert->get_accName(bad, &text), alert->get_accValue(bad, &text),
-                                 alert->get_accDescription(bad, &text),
-                                 alert->get_accRole(bad, &number), alert->get_accState(bad, &number)})
+        for (const HRESULT hr :
+             {alert->get_accName(bad, &text), alert->get_accValue(bad, &text),
+              alert->get_accDescription(bad, &text), alert->get_accRole(bad, &number),
+              alert->get_accState(bad, &number)})
             EXPECT_EQ(hr, E_INVALIDARG);
         const VARIANT self = tools::Self();
         long x = 0;
