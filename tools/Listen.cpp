@@ -21,8 +21,10 @@
 #include <ole2.h>
 #include <oleacc.h>
 
+#include <cstdio>
 #include <deque>
 #include <string>
+#include <utility>
 
 #include "AccessibleText.h"
 #include "JsonText.h"
