@@ -1,8 +1,9 @@
 #pragma once
 
-// What a screen reader reads of an accessible object (MSAA): its name, or its
-// value, of the object itself; nothing when it has none. The probe and the
-// accessibility tests read it the same way.
+// What a screen reader reads of an accessible object (MSAA): a text of the
+// object itself (its name, value or description), or its role or state;
+// nothing when it has none. The probe, the listener and the accessibility
+// tests read it the same way.
 #include <optional>
 #include <string>
 
@@ -13,15 +14,32 @@
 
 namespace tools {
 
-inline std::optional<std::wstring> AccessibleText(IAccessible* object, bool name) {
+inline VARIANT Self() {
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
+    return self;
+}
+
+// `read` is &IAccessible::get_accName, get_accValue or get_accDescription.
+inline std::optional<std::wstring> AccessibleText(IAccessible* object,
+                                                  decltype(&IAccessible::get_accName) read) {
     BSTR text = nullptr;
-    const HRESULT read = name ? object->get_accName(self, &text) : object->get_accValue(self, &text);
+    const HRESULT hr = (object->*read)(Self(), &text);
     std::optional<std::wstring> found;
-    if (SUCCEEDED(read) && text != nullptr) found = text;
+    if (SUCCEEDED(hr) && text != nullptr) found = text;
     ::SysFreeString(text);
+    return found;
+}
+
+// `read` is &IAccessible::get_accRole or get_accState.
+inline std::optional<long> AccessibleNumber(IAccessible* object,
+                                            decltype(&IAccessible::get_accRole) read) {
+    VARIANT number{};
+    const HRESULT hr = (object->*read)(Self(), &number);
+    std::optional<long> found;
+    if (SUCCEEDED(hr) && number.vt == VT_I4) found = number.lVal;
+    ::VariantClear(&number);
     return found;
 }
 

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <thread>
 
 namespace tools {
 
@@ -81,6 +82,30 @@ nlohmann::json Probe(const Build& build, std::chrono::milliseconds wait, const P
     const std::size_t start = json.find('{');
     return start == std::string::npos ? nlohmann::json{{"found", false}}
                                       : nlohmann::json::parse(json.substr(start));
+}
+
+Listener::Listener(const Build& build, const Args& env)
+    : out_(fs::temp_directory_path() / ("heard-" + std::to_string(getpid()) + ".json")) {
+    const Args args{"--class", "TornavelMensajeWindow", "--for", "120000", "--settle", "2000"};
+    process_ = std::make_unique<ChildProcess>(
+        WineCommand(build, (build.probe.parent_path() / "listen.exe").string(), args, env), out_);
+    // A first start of Wine may take long.
+    for (int i = 0; i < 600 && ReadFile(out_).find("\"listening\"") == std::string::npos; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+}
+
+Listener::~Listener() {
+    process_.reset();
+    fs::remove(out_);
+}
+
+std::optional<std::vector<nlohmann::json>> Listener::Heard(std::chrono::milliseconds wait) {
+    if (process_->WaitExit(wait) != std::optional<int>(0)) return std::nullopt;
+    std::istringstream lines(ReadFile(out_));
+    std::vector<nlohmann::json> heard;
+    for (std::string line; std::getline(lines, line);)
+        if (line.starts_with("{")) heard.push_back(nlohmann::json::parse(line));
+    return heard;
 }
 
 }  // namespace tools

@@ -77,4 +77,24 @@ struct ProbeFor {
 // otherwise.
 nlohmann::json Probe(const Build& build, std::chrono::milliseconds wait, const ProbeFor& what = {});
 
+// listen.exe (beside the probe) hearing the pop-up's window as a screen
+// reader does, from before the pop-up starts: listening once constructed.
+class Listener {
+  public:
+    // `env`: the pop-up's Wine environment, when not the usual one.
+    Listener(const Build& build, const Args& env);
+    ~Listener();
+    Listener(const Listener&) = delete;
+    Listener& operator=(const Listener&) = delete;
+
+    // What it heard, an object for each event, once it has ended (2 s after
+    // the window's first alert), waiting up to `wait` for that; none when it
+    // did not end.
+    std::optional<std::vector<nlohmann::json>> Heard(std::chrono::milliseconds wait);
+
+  private:
+    const std::filesystem::path out_;
+    std::unique_ptr<ChildProcess> process_;
+};
+
 }  // namespace tools

@@ -32,52 +32,13 @@
 #include <vector>
 
 #include "AccessibleText.h"
+#include "JsonText.h"
 #include "util/AccessibleIid.h"
 #include "util/Win32.h"
 
 namespace {
 
-std::string Utf8(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int size = static_cast<int>(text.size());
-    const int needed =
-        ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(needed), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, out.data(), needed, nullptr, nullptr);
-    return out;
-}
-
-std::string Json(const std::wstring& text) {
-    std::string out = "\"";
-    for (unsigned char c : Utf8(text)) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof(buf), "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += static_cast<char>(c);
-                }
-        }
-    }
-    return out + "\"";
-}
+using tools::Json;
 
 std::wstring TextOf(HWND hwnd) {
     DWORD_PTR length = 0;
@@ -102,7 +63,8 @@ std::string Accessible(HWND hwnd) {
         return "";
     std::string out;
     for (const bool name : {true, false}) {
-        const std::optional<std::wstring> text = tools::AccessibleText(object, name);
+        const std::optional<std::wstring> text = tools::AccessibleText(
+            object, name ? &IAccessible::get_accName : &IAccessible::get_accValue);
         out += std::string(",\"") + (name ? "name" : "value") + "\":" + (text ? Json(*text) : "null");
     }
     object->Release();

@@ -1,5 +1,7 @@
 #include "window/MessageWindow.h"
 
+#include <oleacc.h>
+
 #include <utility>
 
 #include "core/MessageText.h"
@@ -10,6 +12,7 @@
 #include "util/ScreenDpi.h"
 #include "util/SystemMessage.h"
 #include "util/WindowIcons.h"
+#include "util/WindowText.h"
 #include "window/Placement.h"
 #include "window/CurrentPalette.h"
 #include "window/WindowlessPainting.h"
@@ -124,6 +127,10 @@ void MessageWindow::Show() {
     // has just used; otherwise the taskbar button flashes.
     ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ::SetFocus(lastFocus_);
+    // Screen readers that speak alerts hear the sender and the message now,
+    // once; a reader that read the focus's parents already ignores it.
+    if (!announced_) ::NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    announced_ = true;
 }
 
 void MessageWindow::Hide() noexcept { ::ShowWindow(hwnd_, SW_HIDE); }
@@ -222,6 +229,15 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 rules_.Activated(static_cast<std::int64_t>(::GetTickCount64()));
             }
             return 0;
+        case WM_GETOBJECT:
+            // What arrived, for a screen reader: an alert named for the
+            // sender, the message box's text as its description.
+            if (const std::optional<LRESULT> answer =
+                    AnswerAs(hwnd_, wParam, lParam,
+                             {messageBoxName_, ROLE_SYSTEM_ALERT, WindowText(messageBox_),
+                              STATE_SYSTEM_ALERT_MEDIUM}))
+                return *answer;
+            break;
         case WM_DESTROY:
             // The program ends when its window is gone.
             ::PostQuitMessage(0);

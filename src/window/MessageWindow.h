@@ -113,7 +113,8 @@ class MessageWindow : public OwnedWindowHandle {
     std::function<bool()> ready_;
     std::function<void()> whenReady_;
     bool requested_ = false;
-    bool loaded_ = false;  // Load() has given the buttons their pointer
+    bool loaded_ = false;     // Load() has given the buttons their pointer
+    bool announced_ = false;  // the alert event has been raised
     Palette palette_{};
     std::wstring messageBoxName_{texts::kMessageBoxNamePrefix};
 

@@ -98,6 +98,11 @@ const Desk kTestRoom{"TestRoom",
                      "Sí ł 😀",
                      "Sí l ??Vale l ?????? ?? ok"};
 
+// clang-format off
+const Desk kJapanese{"Japanese", "japanese", "CP932", "山本さくら", "こんにちは{ENTER}明日会いましょう",
+                     "Ok はい ł 😀", "Ok はい ? ??Vale ? Привет ?? ok"};
+// clang-format on
+
 // The test room's person on another Western desk.
 Desk Western(const std::string& name, const std::string& deskEnv) {
     const Desk& room = kTestRoom;
@@ -127,11 +132,43 @@ INSTANTIATE_TEST_SUITE_P(Desks, OnEveryDesk, testing::Values(
          "Ok żółw ☃ 😀", "Ok żółw ☃ 😀Vale ł Привет 😀 ok"},
     Desk{"Cyrillic", "cyrillic", "CP1251", "Анна Петрова", "Привет!{ENTER}Жду тебя завтра",
          "Ok Да ł 😀", "Ok Да l ??Vale l Привет ?? ok"},
-    Desk{"Japanese", "japanese", "CP932", "山本さくら", "こんにちは{ENTER}明日会いましょう",
-         "Ok はい ł 😀", "Ok はい ? ??Vale ? Привет ?? ok"},
-    Western("WithoutOpenSans", "without-open-sans"), Western("WindowManager", "window-manager")),
+    kJapanese, Western("WithoutOpenSans", "without-open-sans"), Western("WindowManager", "window-manager")),
     [](const testing::TestParamInfo<Desk>& desk) { return desk.param.name; });
 // clang-format on
+
+class HeardOnADesk : public testing::TestWithParam<Desk> {};
+
+// A screen reader beside the pop-up, listening to every program's events as
+// one does, hears one alert from the window as it appears, and reads the
+// window as the focus's parent: each time an alert named for the sender,
+// saying the message once, as the message box shows it.
+TEST_P(HeardOnADesk, AScreenReaderHearsWhoWroteAndWhatAsThePopUpAppears) {
+    const Desk& desk = GetParam();
+    const Args env{"DESK=" + desk.deskEnv};
+    tools::Listener listener(kRun, env);
+    const auto bytes = [&](const std::string& utf8) { return Encode(utf8, desk.codePage); };
+    PopUp popUp({"", bytes(desk.sender), "", "", "", "", bytes(desk.message), "", "", ""},
+                "127.0.0.1", {}, env, bytes("\u00B6"));
+    const std::string message = std::regex_replace(desk.message, std::regex("\\{ENTER\\}"), "\r\n");
+    int alerts = 0, parents = 0;
+    for (const nlohmann::json& event :
+         listener.Heard(60s).value_or(std::vector<nlohmann::json>{})) {
+        const bool alert = event.value("event", 0) == 2;  // EVENT_SYSTEM_ALERT
+        if (!alert && !event.contains("focusParent")) continue;
+        ++(alert ? alerts : parents);
+        EXPECT_EQ(event["role"], 8) << event;  // ROLE_SYSTEM_ALERT
+        EXPECT_EQ(event["name"], "Mensaje de " + desk.sender);
+        EXPECT_EQ(event["description"], message);
+        EXPECT_TRUE(event["value"].is_null()) << "the message once: " << event;
+    }
+    EXPECT_EQ(alerts, 1);
+    EXPECT_EQ(parents, 1);
+    popUp.Do({{"ask", "close"}});
+    EXPECT_EQ(popUp.program->WaitExit(15s), std::optional<int>(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Desks, HeardOnADesk, testing::Values(kTestRoom, kJapanese),
+                         [](const testing::TestParamInfo<Desk>& desk) { return desk.param.name; });
 
 }  // namespace
 }  // namespace e2e

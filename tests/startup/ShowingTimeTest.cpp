@@ -18,12 +18,22 @@ void PumpFor(ULONGLONG ms, const std::function<bool()>& done = nullptr) {
     }
 }
 
+// For each alert event heard, whether its window was shown by then.
+std::vector<bool> alerts;
+void CALLBACK OnAlert(HWINEVENTHOOK, DWORD, HWND hwnd, LONG, LONG, DWORD, DWORD) {
+    alerts.push_back(::IsWindowVisible(hwnd) != FALSE);
+}
+
 // Windows says the person presents for 3 s, then that notifications are
 // welcome: the pop-up waits hidden, asked once a second, shows centred and
 // top-most at the first ask after the change, and stays shown, asked no more
-// (a moment that flickers back cannot hide it).
+// (a moment that flickers back cannot hide it). Screen readers hear one
+// alert, once it shows.
 TEST(ShowingTime, APopUpWaitsWhileThePersonPresentsAndShowsWhenThatEnds) {
     constexpr int kPresenting = 4, kWelcome = 5;
+    HWINEVENTHOOK hook =
+        ::SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, &OnAlert,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     MessageWindow window;
     const ULONGLONG start = ::GetTickCount64();
     std::vector<ULONGLONG> asked;  // when, from the start
@@ -41,6 +51,8 @@ TEST(ShowingTime, APopUpWaitsWhileThePersonPresentsAndShowsWhenThatEnds) {
     RECT at{}, centred = CentredPopUpRect(static_cast<int>(::GetDpiForWindow(window.Handle())));
     EXPECT_TRUE(::GetWindowRect(window.Handle(), &at) && ::EqualRect(&at, &centred));
     EXPECT_TRUE(::GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    ::UnhookWinEvent(hook);
+    EXPECT_EQ(alerts, std::vector<bool>{true});
 }
 
 // A waiting pop-up closes, sending nothing, when Windows shuts down or the
