@@ -36,6 +36,13 @@ bool ReplyBox::Create(HWND parent) {
                              case WM_CLEAR:
                                  WholeSelection();
                                  return std::nullopt;
+                             case WM_UNDO:
+                             case EM_UNDO: {
+                                 // An empty undo puts the caret where the last edit was.
+                                 const LRESULT undone = subclass_.CallOriginal(message, wParam, lParam);
+                                 WholeSelection();
+                                 return undone;
+                             }
                              case WM_SETTEXT:
                                  return OnSetText(text);
                              case EM_REPLACESEL:
@@ -98,6 +105,7 @@ std::optional<LRESULT> ReplyBox::Erase(bool backwards) {
     if (from != to || (backwards ? from == 0 : from == text.size())) return std::nullopt;
     const auto [start, end] =
         WholeCharacters(text, backwards ? from - 1 : from, backwards ? from : from + 1);
+    if (end - start == 1) return std::nullopt;  // the control's own (a line break is whole)
     Apply([&] {
         ::SendMessageW(hwnd_, EM_SETSEL, start, end);
         ReplaceSelection({});
