@@ -143,8 +143,10 @@ std::optional<LRESULT> ReplyBox::OnCharacter(UINT message, wchar_t typed, LPARAM
         const auto [from, to] = WholeSelection();
         if (const std::optional<std::wstring> entered = Admit(step.text, from, to)) {
             Apply([&] {
-                // A character the code page keeps is typed by the control, as any key is.
-                if (*entered == std::wstring(1, typed))
+                // A key's character the code page keeps is typed by the control, as
+                // any key is. (The control would post an input method's as a WM_CHAR,
+                // to come after the characters behind it.)
+                if (message == WM_CHAR && *entered == std::wstring(1, typed))
                     subclass_.CallOriginal(message, typed, lParam);
                 else
                     ReplaceSelection(*entered);

@@ -1,6 +1,8 @@
 #include "window/MessageWindow.h"
 
+#include <dimm.h>
 #include <gtest/gtest.h>
+#include <imm.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -27,7 +29,8 @@ enum class Do {
     kSetText,    // WM_SETTEXT from outside
     kReplace,    // EM_REPLACESEL from outside (`key` 0: unrecorded, else recorded)
     kImeChar,    // WM_IME_CHAR of the text's first unit
-    kCompose,    // an input method's finished composition, which the control inserts itself
+    kCompose,    // an input method's finished composition (Wine's edit makes WM_IME_CHARs of it)
+    kInserted,   // text the control inserts itself, as Windows' edit does a composition
 };
 struct Step {
     Do what;
@@ -54,7 +57,7 @@ std::string Literal(const std::wstring& text) {
 
 std::string Row(const Step& step) {
     static const char* const kNames[] = {"kType",    "kKey",     "kClipboard", "kSetText",
-                                         "kReplace", "kImeChar", "kCompose"};
+                                         "kReplace", "kImeChar", "kCompose",   "kInserted"};
     std::ostringstream row;
     row << "{Do::" << kNames[static_cast<int>(step.what)] << ", " << Literal(step.text) << ", "
         << step.key << ", " << step.shift << ", " << step.control << "}";
@@ -92,6 +95,8 @@ class Desk {
     std::string Take(const Step& step) {
         const State before = Probe();
         const std::optional<Change> change = Expect(step, before);
+        // Edits within a step: a held half that went in alone, a composition's characters.
+        severalEdits_ = held_ || step.what == Do::kCompose;
         Send(step);
         const State after = Probe();
         std::string fault = Check(after);
@@ -100,23 +105,30 @@ class Desk {
             expected.replace(change->from, change->to - change->from,
                              AsCodePageCarriesIt(change->text));
             if (ToCodePage(expected).size() > room_) {
-                if (!(after == before)) fault = "refused, yet text, selection or undo changed";
+                // (A composition goes in character by character: those that fit.
+                // What the control inserted itself is taken back: the text stays.)
+                if (step.what == Do::kInserted && after.text != before.text)
+                    fault = "refused, yet the text changed";
+                if (step.what != Do::kCompose && step.what != Do::kInserted && !(after == before))
+                    fault = "refused, yet text, selection or undo changed";
             } else if (after.text != expected) {
-                fault = "not the text expected";
+                fault = "not the text expected (" + Literal(expected) + ")";
             }
         }
         const bool changedByPerson = step.what != Do::kSetText &&
                                      !(step.what == Do::kReplace && step.key == 0) &&
                                      after.text != before.text;
         if (fault.empty() && changedByPerson && !after.canUndo) fault = "the edit cannot be undone";
-        if (step.what == Do::kType || step.what == Do::kImeChar)
-            held_ = !step.text.empty() && IsHighSurrogate(step.text.back());
+        if ((step.what == Do::kType || step.what == Do::kImeChar || step.what == Do::kCompose) &&
+            !step.text.empty())
+            held_ = IsHighSurrogate(step.text.back());
         else if (step.what == Do::kKey &&
                  (step.key == VK_BACK || (step.control && std::wstring_view(L"ZXCV").find(
                                                               static_cast<wchar_t>(step.key)) !=
                                                               std::wstring_view::npos)))
             held_ = false;  // a character went to the box
         seen_.insert(after.text);
+        if (severalEdits_) seen_.insert(after.undone);  // held within the step
         if (!fault.empty())
             fault += ": " + Literal(after.text) + ", an undo gives " + Literal(after.undone);
         return fault;
@@ -170,6 +182,12 @@ class Desk {
             case Do::kCompose:
                 Compose(step.text);
                 break;
+            case Do::kInserted: {
+                const auto control =
+                    reinterpret_cast<WNDPROC>(::GetClassLongPtrW(box_, GCLP_WNDPROC));
+                ::CallWindowProcW(control, box_, EM_REPLACESEL, TRUE, text);
+                break;
+            }
         }
     }
     void SetClipboard(const std::wstring& text) {
@@ -211,8 +229,13 @@ class Desk {
             case Do::kSetText:
                 return Change{0, text.size(), step.text};
             case Do::kReplace:
-            case Do::kCompose:
                 return Change{from, to, step.text};
+            case Do::kCompose:
+                return step.text.empty() || IsHighSurrogate(step.text.back())
+                           ? std::nullopt
+                           : std::optional<Change>({from, to, step.text});
+            case Do::kInserted:
+                return Change{before.from, before.to, step.text};
             case Do::kClipboard:
                 return std::nullopt;
             case Do::kKey:
@@ -256,8 +279,7 @@ class Desk {
         if (ToCodePage(text).size() > room_) return "beyond the room";
         if (SplitsPair(text, state.from) || SplitsPair(text, state.to))
             return "a selection's edge between the halves of a pair";
-        // (A held half that went in alone was an edit of its own within the step.)
-        if (state.undone != text && !seen_.contains(state.undone) && !held_)
+        if (state.undone != text && !seen_.contains(state.undone) && !severalEdits_)
             return "an undo gives back a text the box never held";
         return {};
     }
@@ -267,10 +289,39 @@ class Desk {
     HWND box_ = nullptr;
     std::set<std::wstring> seen_;  // every text the box held after a step
     bool held_ = false;            // a first half typed, its partner not yet
+    bool severalEdits_ = false;    // the step makes more than one edit
 };
 
+// What an input method keeps for the window, as its side of imm32 sees it.
+struct CompositionString {
+    DWORD size, unused[20], resultLength, resultOffset, privateSize, privateOffset;
+};
+extern "C" {
+INPUTCONTEXT* WINAPI ImmLockIMC(HIMC);
+BOOL WINAPI ImmUnlockIMC(HIMC);
+HIMCC WINAPI ImmReSizeIMCC(HIMCC, DWORD);
+void* WINAPI ImmLockIMCC(HIMCC);
+BOOL WINAPI ImmUnlockIMCC(HIMCC);
+}
+
+// As an input method ends a composition: the result in the box's input
+// context, then WM_IME_COMPOSITION saying so, which the control takes itself.
 void Desk::Compose(const std::wstring& text) {
-    (void)text;
+    const HIMC context = ::ImmGetContext(box_);
+    ASSERT_NE(context, nullptr);
+    INPUTCONTEXT* input = ImmLockIMC(context);
+    const auto bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    const DWORD size = sizeof(CompositionString) + bytes;
+    input->hCompStr = ImmReSizeIMCC(input->hCompStr, size);
+    auto* composition = static_cast<CompositionString*>(ImmLockIMCC(input->hCompStr));
+    *composition = {size, {}, static_cast<DWORD>(text.size()), sizeof(CompositionString), 0, 0};
+    ::memcpy(composition + 1, text.c_str(), bytes);
+    ::PostMessageW(box_, WM_IME_COMPOSITION, 0, GCS_RESULTSTR);
+    Pump();
+    composition->resultLength = 0;  // handed over: the input method keeps it no longer
+    ImmUnlockIMCC(input->hCompStr);
+    ImmUnlockIMC(context);
+    ::ImmReleaseContext(box_, context);
 }
 
 // Runs `steps` on a new pop-up; the index of the step after which a check
@@ -339,6 +390,12 @@ Step RandomStep(std::mt19937& random, std::size_t room) {
             return {Do::kReplace, text, random() % 2};
         case 7:
             return {Do::kImeChar, Piece(random).substr(0, 1)};
+        case 8:  // an input method makes no line break
+            text.erase(std::remove(text.begin(), text.end(), L'\r'), text.end());
+            text.erase(std::remove(text.begin(), text.end(), L'\n'), text.end());
+            return {Do::kCompose, text};
+        case 9:
+            return {Do::kInserted, text};
         default: {
             const auto& [key, shift, control] = kKeys[random() % std::size(kKeys)];
             return {Do::kKey, L"", key, shift, control};
