@@ -107,9 +107,9 @@ class Desk {
             !step.text.empty())
             held_ = IsHighSurrogate(step.text.back());
         else if (step.what == Do::kKey &&
-                 (step.key == VK_BACK || (step.control && std::wstring_view(L"ZXCV").find(
-                                                              static_cast<wchar_t>(step.key)) !=
-                                                              std::wstring_view::npos)))
+                 (step.key == VK_BACK ||
+                  (step.control && std::wstring_view(L"ZXCV").find(
+                                       static_cast<wchar_t>(step.key)) != std::wstring_view::npos)))
             held_ = false;  // a character went to the box
         seen_.insert(after.text);
         if (severalEdits_) seen_.insert(after.undone);  // held within the step
@@ -209,7 +209,8 @@ class Desk {
             case Do::kImeChar:
                 if (step.text.empty() || IsHighSurrogate(step.text.back())) return std::nullopt;
                 if (step.text == L"\r") return Change{from, to, L"\r\n"};
-                return Change{from, to, step.what == Do::kType ? step.text : step.text.substr(0, 1)};
+                return Change{from, to,
+                              step.what == Do::kType ? step.text : step.text.substr(0, 1)};
             case Do::kSetText:
                 return Change{0, text.size(), step.text};
             case Do::kReplace:
@@ -234,10 +235,12 @@ class Desk {
         if (shift || control || (step.key != VK_BACK && step.key != VK_DELETE)) return std::nullopt;
         // A pair, or a line break, is one character.
         const auto whole = [&](std::size_t at) {
-            return at + 1 < text.size() && ((IsHighSurrogate(text[at]) && IsLowSurrogate(text[at + 1])) ||
-                                            text.compare(at, 2, L"\r\n") == 0);
+            return at + 1 < text.size() &&
+                   ((IsHighSurrogate(text[at]) && IsLowSurrogate(text[at + 1])) ||
+                    text.compare(at, 2, L"\r\n") == 0);
         };
-        if (from == to && step.key == VK_BACK && from > 0) from -= from >= 2 && whole(from - 2) ? 2 : 1;
+        if (from == to && step.key == VK_BACK && from > 0)
+            from -= from >= 2 && whole(from - 2) ? 2 : 1;
         if (from == to && step.key == VK_DELETE && to < text.size()) to += whole(to) ? 2 : 1;
         return Change{from, to, L""};
     }
@@ -346,25 +349,26 @@ std::vector<Step> CutDown(std::size_t room, std::vector<Step> steps) {
 
 std::wstring Piece(std::mt19937& random) {
     static const wchar_t* const kPieces[] = {
-        L"a",     L"Z",     L" ",      L"\u00E9", L"\u0142", L"\u041F", L"\u3042",
-        L"\uFF71", L"\u20AC", L"\r\n",  L"\t",     L"\xD83D\xDE00", L"\xD83D\xDE01",
-        L"\xD83D", L"\xDE00"};
+        L"a",      L"Z",      L" ",    L"\u00E9", L"\u0142",       L"\u041F",       L"\u3042",
+        L"\uFF71", L"\u20AC", L"\r\n", L"\t",     L"\xD83D\xDE00", L"\xD83D\xDE01", L"\xD83D",
+        L"\xDE00"};
     return kPieces[random() % std::size(kPieces)];
 }
 
 Step RandomStep(std::mt19937& random, std::size_t room) {
     std::wstring text;
-    const std::size_t pieces = random() % 4 == 0 ? room / 2 + random() % (room / 2 + 2) : random() % 4;
+    const std::size_t pieces =
+        random() % 4 == 0 ? room / 2 + random() % (room / 2 + 2) : random() % 4;
     for (std::size_t i = 0; i < pieces; ++i) text += Piece(random);
     static const std::tuple<UINT, bool, bool> kKeys[] = {
-        {VK_BACK, false, false},   {VK_DELETE, false, false}, {VK_DELETE, true, false},
-        {VK_LEFT, false, false},   {VK_RIGHT, false, false},  {VK_LEFT, true, false},
-        {VK_RIGHT, true, false},   {VK_HOME, true, false},    {VK_END, true, false},
-        {VK_HOME, false, false},   {VK_END, false, false},    {VK_UP, true, false},
-        {VK_DOWN, false, false},   {VK_LEFT, true, true},     {'Z', false, true},
-        {'X', false, true},        {'C', false, true},        {'V', false, true},
-        {VK_INSERT, true, false},  {VK_INSERT, true, true},   {VK_RETURN, false, true},
-        {VK_RETURN, true, false},  {VK_BACK, false, false},   {'Z', false, true}};
+        {VK_BACK, false, false},  {VK_DELETE, false, false}, {VK_DELETE, true, false},
+        {VK_LEFT, false, false},  {VK_RIGHT, false, false},  {VK_LEFT, true, false},
+        {VK_RIGHT, true, false},  {VK_HOME, true, false},    {VK_END, true, false},
+        {VK_HOME, false, false},  {VK_END, false, false},    {VK_UP, true, false},
+        {VK_DOWN, false, false},  {VK_LEFT, true, true},     {'Z', false, true},
+        {'X', false, true},       {'C', false, true},        {'V', false, true},
+        {VK_INSERT, true, false}, {VK_INSERT, true, true},   {VK_RETURN, false, true},
+        {VK_RETURN, true, false}, {VK_BACK, false, false},   {'Z', false, true}};
     switch (random() % 16) {
         case 0:
         case 1:

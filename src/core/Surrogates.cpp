@@ -15,8 +15,7 @@ std::wstring WithLoneHalvesAsQuestionMarks(std::wstring_view text) {
 }
 
 bool SplitsPair(std::wstring_view text, std::size_t at) noexcept {
-    return at > 0 && at < text.size() && IsHighSurrogate(text[at - 1]) &&
-           IsLowSurrogate(text[at]);
+    return at > 0 && at < text.size() && IsHighSurrogate(text[at - 1]) && IsLowSurrogate(text[at]);
 }
 
 std::pair<std::size_t, std::size_t> WholeCharacters(std::wstring_view text, std::size_t from,

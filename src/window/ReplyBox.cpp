@@ -39,7 +39,8 @@ bool ReplyBox::Create(HWND parent) {
                              case WM_UNDO:
                              case EM_UNDO: {
                                  // An empty undo puts the caret where the last edit was.
-                                 const LRESULT undone = subclass_.CallOriginal(message, wParam, lParam);
+                                 const LRESULT undone =
+                                     subclass_.CallOriginal(message, wParam, lParam);
                                  WholeSelection();
                                  return undone;
                              }
@@ -103,11 +104,12 @@ std::optional<LRESULT> ReplyBox::Erase(bool backwards) {
     const auto [from, to] = WholeSelection();
     const std::wstring text = Text();
     if (from != to || (backwards ? from == 0 : from == text.size())) return std::nullopt;
-    const auto [start, end] =
+    const std::pair<std::size_t, std::size_t> gone =
         WholeCharacters(text, backwards ? from - 1 : from, backwards ? from : from + 1);
-    if (end - start == 1) return std::nullopt;  // the control's own (a line break is whole)
+    if (gone.second - gone.first == 1)
+        return std::nullopt;  // the control's own (a line break is whole)
     Apply([&] {
-        ::SendMessageW(hwnd_, EM_SETSEL, start, end);
+        ::SendMessageW(hwnd_, EM_SETSEL, gone.first, gone.second);
         ReplaceSelection({});
     });
     return 0;
@@ -227,9 +229,9 @@ void ReplyBox::OnChanged() {
             caret <= span.start ? caret
             : caret >= end
                 ? caret - came.size() + entered->size()
-                : span.start + AsCodePageCarriesIt(
-                                   std::wstring_view(came).substr(0, caret - span.start))
-                                   .size();
+                : span.start +
+                      AsCodePageCarriesIt(std::wstring_view(came).substr(0, caret - span.start))
+                          .size();
         ::SendMessageW(hwnd_, EM_SETSEL, at, at);
         ::SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
     });
