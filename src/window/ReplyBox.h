@@ -14,8 +14,8 @@ namespace tornavel {
 // readers, whose every character is one the peer will read as shown (in the
 // machine's ANSI code page), and which holds no more than one datagram can
 // carry, whichever way the text comes: typed, pasted, set or put in place of
-// the selection by another program, or put in by the control itself (an input
-// method's composition, its undo). No edit leaves half of a pair: Backspace,
+// the selection by another program, or put in by the control itself (its undo;
+// on Windows, an input method's composition). No edit leaves half of a pair: Backspace,
 // Delete, a selection's edge and a caret's stop take whole characters.
 class ReplyBox {
   public:
@@ -35,8 +35,8 @@ class ReplyBox {
     void TypeLineBreak();
     // The parent hands over each WM_COMMAND it gets; true when it was the
     // box's own notification. Its EN_CHANGE catches text that came with no
-    // message the box sees (an input method's composition, which the control
-    // inserts itself).
+    // message the box sees (on Windows, an input method's composition, which
+    // the control inserts itself; Wine's makes WM_IME_CHARs of it).
     bool OnCommand(WPARAM wParam, LPARAM lParam);
 
   private:
