@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/Surrogates.h"
+
 namespace tornavel {
 
 ChangedSpan FindChangedSpan(std::wstring_view before, std::wstring_view after) noexcept {
@@ -12,7 +14,19 @@ ChangedSpan FindChangedSpan(std::wstring_view before, std::wstring_view after) n
     while (start + end < shorter &&
            before[before.size() - 1 - end] == after[after.size() - 1 - end])
         ++end;
-    return {start, before.size() - start - end, after.size() - start - end};
+    ChangedSpan span{start, before.size() - start - end, after.size() - start - end};
+    // A pair is never cut in two: an edge between its halves takes it whole.
+    if (SplitsPair(before, start) || SplitsPair(after, start)) {
+        --span.start;
+        ++span.beforeLength;
+        ++span.afterLength;
+    }
+    if (SplitsPair(before, span.start + span.beforeLength) ||
+        SplitsPair(after, span.start + span.afterLength)) {
+        ++span.beforeLength;
+        ++span.afterLength;
+    }
+    return span;
 }
 
 }  // namespace tornavel

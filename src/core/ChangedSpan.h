@@ -17,7 +17,7 @@ struct ChangedSpan {
 };
 
 // The span between the longest common beginning and the longest common end
-// that does not overlap it.
+// that does not overlap it, widened where an edge would cut a pair in two.
 ChangedSpan FindChangedSpan(std::wstring_view before, std::wstring_view after) noexcept;
 
 }  // namespace tornavel

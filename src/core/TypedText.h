@@ -10,7 +10,8 @@ namespace tornavel {
 // second comes, and both go in as one, so the box never holds half a
 // character. A first half whose second never comes (another unit came
 // instead) goes in alone before that unit, and so does a second half with no
-// first: the code page makes each of them "?". A line break ("\r" or "\n")
+// first: the code page makes each of them "?". A unit that brings no text
+// (Ctrl+Z) drops a held half, and a Backspace is then used up by it. A line break ("\r" or "\n")
 // is "\r\n" and a tab a tab: text like any other.
 struct TypingStep {
     std::wstring text;    // enters the box now, in place of the selection

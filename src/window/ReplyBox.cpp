@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "core/ChangedSpan.h"
+#include "core/Surrogates.h"
 #include "core/SystemTexts.h"
 #include "core/TypedText.h"
 #include "util/AccessibleName.h"
 #include "util/Clipboard.h"
+#include "util/CodePage.h"
 #include "util/WindowText.h"
 
 namespace tornavel {
@@ -28,12 +30,20 @@ bool ReplyBox::Create(HWND parent) {
                                  return OnCharacter(message, static_cast<wchar_t>(wParam), lParam);
                              case WM_PASTE:
                                  return OnPaste();
-                             case WM_KEYDOWN:  // Shift+Insert, which Wine's edit pastes unannounced
-                                 if (wParam != VK_INSERT || ::GetKeyState(VK_SHIFT) >= 0 ||
-                                     ::GetKeyState(VK_CONTROL) < 0 || ::GetKeyState(VK_MENU) < 0)
-                                     return std::nullopt;
-                                 ::SendMessageW(hwnd_, WM_PASTE, 0, 0);
-                                 return 0;
+                             case WM_KEYDOWN:
+                                 return OnKeyDown(wParam, lParam);
+                             case WM_CUT:
+                             case WM_CLEAR:
+                                 WholeSelection();
+                                 return std::nullopt;
+                             case WM_UNDO:
+                             case EM_UNDO: {
+                                 // An empty undo puts the caret where the last edit was.
+                                 const LRESULT undone =
+                                     subclass_.CallOriginal(message, wParam, lParam);
+                                 WholeSelection();
+                                 return undone;
+                             }
                              case WM_SETTEXT:
                                  return OnSetText(text);
                              case EM_REPLACESEL:
@@ -49,13 +59,13 @@ std::wstring ReplyBox::Text() const { return WindowText(hwnd_); }
 
 std::optional<std::wstring> ReplyBox::Admit(std::wstring_view proposed, std::size_t from,
                                             std::size_t to) const {
-    std::wstring entered = AsCodePageCarriesIt(proposed, codePage_);
+    std::wstring entered = AsCodePageCarriesIt(proposed);
     if (mostBytes_ != SIZE_MAX) {
         std::wstring text = Text();
         from = std::min(from, text.size());
         to = std::clamp(to, from, text.size());
         text.replace(from, to - from, entered);
-        if (ToCodePage(text, codePage_).size() > mostBytes_) {
+        if (ToCodePage(text).size() > mostBytes_) {
             ::MessageBeep(MB_OK);
             return std::nullopt;
         }
@@ -83,29 +93,77 @@ std::pair<std::size_t, std::size_t> ReplyBox::Selection() const {
     return {start, end};
 }
 
+std::pair<std::size_t, std::size_t> ReplyBox::WholeSelection() const {
+    const auto [from, to] = Selection();
+    const auto whole = WholeCharacters(Text(), from, to);
+    if (whole != std::pair(from, to)) ::SendMessageW(hwnd_, EM_SETSEL, whole.first, whole.second);
+    return whole;
+}
+
+std::optional<LRESULT> ReplyBox::Erase(bool backwards) {
+    const auto [from, to] = WholeSelection();
+    const std::wstring text = Text();
+    if (from != to || (backwards ? from == 0 : from == text.size())) return std::nullopt;
+    const std::pair<std::size_t, std::size_t> gone =
+        WholeCharacters(text, backwards ? from - 1 : from, backwards ? from : from + 1);
+    if (gone.second - gone.first == 1)
+        return std::nullopt;  // the control's own (a line break is whole)
+    Apply([&] {
+        ::SendMessageW(hwnd_, EM_SETSEL, gone.first, gone.second);
+        ReplaceSelection({});
+    });
+    return 0;
+}
+
+std::optional<LRESULT> ReplyBox::OnKeyDown(WPARAM key, LPARAM lParam) {
+    if (::GetKeyState(VK_MENU) < 0) return std::nullopt;  // the control takes no key with Alt
+    const bool shift = ::GetKeyState(VK_SHIFT) < 0, control = ::GetKeyState(VK_CONTROL) < 0;
+    // Wine's edit pastes on Insert with Shift (Ctrl too) without a WM_PASTE.
+    if (key == VK_INSERT && shift) return ::SendMessageW(hwnd_, WM_PASTE, 0, 0);
+    // Delete, and Shift+Delete (to the left); Ctrl+Delete clears to the line's end.
+    if (key == VK_DELETE && !control) return Erase(shift);
+    // A key that moves the caret may stop it between a pair's halves: it
+    // goes on past the character, the way it went; the other edge stays.
+    const auto [wasFrom, wasTo] = Selection();
+    const LRESULT result = subclass_.CallOriginal(WM_KEYDOWN, key, lParam);
+    const auto [from, to] = Selection();
+    const std::wstring text = Text();
+    const std::size_t settledFrom = SettledCaret(text, from, wasFrom);
+    const std::size_t settledTo = SettledCaret(text, to, wasTo);
+    if (settledFrom != from || settledTo != to) {
+        const bool caretFirst = from != wasFrom && to == wasTo;
+        ::SendMessageW(hwnd_, EM_SETSEL, caretFirst ? settledTo : settledFrom,
+                       caretFirst ? settledFrom : settledTo);
+    }
+    return result;
+}
+
 std::optional<LRESULT> ReplyBox::OnCharacter(UINT message, wchar_t typed, LPARAM lParam) {
     const TypingStep step = TypeCharacter(held_, typed);
     held_ = step.held;
     if (!step.text.empty()) {
-        const auto [from, to] = Selection();
+        const auto [from, to] = WholeSelection();
         if (const std::optional<std::wstring> entered = Admit(step.text, from, to)) {
             Apply([&] {
-                // A character the code page keeps is typed by the control, as any key is.
-                if (*entered == std::wstring(1, typed))
+                // A key's character the code page keeps is typed by the control, as
+                // any key is. (The control would post an input method's as a WM_CHAR,
+                // to come after the characters behind it.)
+                if (message == WM_CHAR && *entered == std::wstring(1, typed))
                     subclass_.CallOriginal(message, typed, lParam);
                 else
                     ReplaceSelection(*entered);
             });
         }
     }
-    if (step.passOn) return std::nullopt;
-    return 0;
+    if (!step.passOn) return 0;
+    if (typed == L'\b' && ::GetKeyState(VK_CONTROL) >= 0) return Erase(true);
+    return std::nullopt;
 }
 
 std::optional<LRESULT> ReplyBox::OnPaste() {
     const std::optional<std::wstring> pasted = ClipboardText(hwnd_);
     if (!pasted) return std::nullopt;
-    const auto [from, to] = Selection();
+    const auto [from, to] = WholeSelection();
     // The text checked is the text entered, whatever the clipboard holds by now.
     if (const std::optional<std::wstring> entered = Admit(*pasted, from, to))
         Apply([&] { ReplaceSelection(*entered); });
@@ -123,7 +181,7 @@ LRESULT ReplyBox::OnSetText(const wchar_t* text) {
 }
 
 LRESULT ReplyBox::OnReplaceSelection(WPARAM canUndo, const wchar_t* text) {
-    const auto [from, to] = Selection();
+    const auto [from, to] = WholeSelection();
     if (const std::optional<std::wstring> entered = Admit(text != nullptr ? text : L"", from, to)) {
         Apply([&] {
             subclass_.CallOriginal(EM_REPLACESEL, canUndo,
@@ -157,21 +215,23 @@ void ReplyBox::OnChanged() {
     DWORD caret = 0;
     ::SendMessageW(hwnd_, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
     Apply([&] {
-        // Only what came is replaced, in one go: the rest keeps its layout.
+        // Only what came is replaced: the rest keeps its layout. It is taken
+        // back unrecorded, so that the control's undo gives back the text
+        // from before it, and what is admitted goes in as the one edit.
+        const std::wstring was = accepted_.substr(span.start, span.beforeLength);
         ::SendMessageW(hwnd_, EM_SETSEL, span.start, end);
-        if (!entered) {
-            ReplaceSelection(accepted_.substr(span.start, span.beforeLength));
-            return;
-        }
+        subclass_.CallOriginal(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(was.c_str()));
+        if (!entered) return;
+        ::SendMessageW(hwnd_, EM_SETSEL, span.start, span.start + was.size());
         ReplaceSelection(*entered);
         // The caret stays after the text it was after.
         const std::size_t at =
             caret <= span.start ? caret
             : caret >= end
                 ? caret - came.size() + entered->size()
-                : span.start + AsCodePageCarriesIt(
-                                   std::wstring_view(came).substr(0, caret - span.start), codePage_)
-                                   .size();
+                : span.start +
+                      AsCodePageCarriesIt(std::wstring_view(came).substr(0, caret - span.start))
+                          .size();
         ::SendMessageW(hwnd_, EM_SETSEL, at, at);
         ::SendMessageW(hwnd_, EM_SCROLLCARET, 0, 0);
     });

@@ -6,19 +6,20 @@
 #include <string>
 #include <string_view>
 
-#include "util/CodePage.h"
 #include "util/ControlSubclass.h"
 
 namespace tornavel {
 
 // The reply box: a multi-line edit control named "Respuesta" for screen
-// readers, whose every character is one the peer will read as shown (in
-// `codePage`, the machine's ANSI code page unless told), and which holds no
-// more than one datagram can carry, whichever way the text comes: typed,
-// pasted, set or put in place of the selection by another program, dropped.
+// readers, whose every character is one the peer will read as shown (in the
+// machine's ANSI code page), and which holds no more than one datagram can
+// carry, whichever way the text comes: typed, pasted, set or put in place of
+// the selection by another program, or put in by the control itself (its undo;
+// on Windows, an input method's composition). No edit leaves half of a pair: Backspace,
+// Delete, a selection's edge and a caret's stop take whole characters.
 class ReplyBox {
   public:
-    explicit ReplyBox(unsigned codePage = kAnsiCodePage) : codePage_(codePage) {}
+    ReplyBox() = default;
     ReplyBox(const ReplyBox&) = delete;
     ReplyBox& operator=(const ReplyBox&) = delete;
 
@@ -34,7 +35,8 @@ class ReplyBox {
     void TypeLineBreak();
     // The parent hands over each WM_COMMAND it gets; true when it was the
     // box's own notification. Its EN_CHANGE catches text that came with no
-    // message the box sees (a drop).
+    // message the box sees (on Windows, an input method's composition, which
+    // the control inserts itself; Wine's makes WM_IME_CHARs of it).
     bool OnCommand(WPARAM wParam, LPARAM lParam);
 
   private:
@@ -50,14 +52,20 @@ class ReplyBox {
     // Admitted text in place of the selection, as one edit the person can undo.
     void ReplaceSelection(const std::wstring& text) const;
     std::pair<std::size_t, std::size_t> Selection() const;
+    // The selection, first widened to whole characters.
+    std::pair<std::size_t, std::size_t> WholeSelection() const;
+    // Backspace (`backwards`) or Delete without a selection: the whole
+    // character beside the caret, as one edit. Nothing when the control is to
+    // do it (a selection to clear or cut, nothing beside the caret).
+    std::optional<LRESULT> Erase(bool backwards);
 
     std::optional<LRESULT> OnCharacter(UINT message, wchar_t typed, LPARAM lParam);
+    std::optional<LRESULT> OnKeyDown(WPARAM key, LPARAM lParam);
     std::optional<LRESULT> OnPaste();
     LRESULT OnSetText(const wchar_t* text);
     LRESULT OnReplaceSelection(WPARAM canUndo, const wchar_t* text);
     void OnChanged();
 
-    unsigned codePage_;
     std::size_t mostBytes_ = SIZE_MAX;
     HWND hwnd_ = nullptr;
     ControlSubclass subclass_;

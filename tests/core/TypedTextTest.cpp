@@ -17,7 +17,7 @@ TEST(TypedText, APairGoesInWholeAndAHalfAloneGoesInBeforeWhatCameInstead) {
         {0, kHigh, L"", false, kHigh}, {kHigh, kLow, {kHigh, kLow}, false, 0},
         {0, kLow, {kLow}, false, 0},
         // The partner never came: the half alone goes in first.
-        {kHigh, L'a', {kHigh, L'a'}, false, 0}, {kHigh, L'\b', {kHigh}, true, 0},
+        {kHigh, L'a', {kHigh, L'a'}, false, 0}, {kHigh, L'\b', L"", false, 0}, {kHigh, 0x1A, L"", true, 0},
         {kHigh, kHigh, {kHigh}, false, kHigh}};
     // clang-format on
     for (const auto& [held, typed, text, passOn, nowHeld] : rows) {

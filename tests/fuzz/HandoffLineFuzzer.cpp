@@ -17,6 +17,7 @@
 #include "core/ReplyText.h"
 #include "core/RuntimeError.h"
 #include "core/StartFailureText.h"
+#include "core/Surrogates.h"
 #include "core/SystemTexts.h"
 #include "core/TextToInteger.h"
 
@@ -101,6 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& [before, after] :
          {std::pair<std::wstring_view, std::wstring_view>{line, expanded}, {reply, sender}}) {
         const ChangedSpan span = FindChangedSpan(before, after);
+        Check(!SplitsPair(before, span.start) && !SplitsPair(after, span.start + span.afterLength));
         Check(span.start + span.beforeLength <= before.size() &&
               std::wstring(before.substr(0, span.start)) +
                       std::wstring(after.substr(span.start, span.afterLength)) +
