@@ -7,7 +7,6 @@
 #include "core/RuntimeError.h"
 #include "core/SystemTexts.h"
 #include "core/TextToInteger.h"
-#include "util/ErrorBox.h"
 #include "util/Win32.h"
 
 namespace tornavel {
@@ -34,7 +33,7 @@ float ClockSeededRandom() {
 ReplySender::ReplySender(FieldRecord record)
     : record_(std::move(record)), socket_(texts::kSocketName) {}
 
-void ReplySender::Send(std::wstring_view reply) {
+std::optional<SendFailure> ReplySender::Send(std::wstring_view reply) {
     const TimeOfDay time = LocalTimeOfDay();
     std::wstring datagram;  // the one being sent: what the error box shows
     try {
@@ -52,8 +51,10 @@ void ReplySender::Send(std::wstring_view reply) {
         socket_.SetRemotePort(TextToInteger(record_.Field(9)));
         socket_.SendData(datagram);
     } catch (...) {
-        ShowErrorBoxForCurrentFailure(texts::kSendReplyLocation, datagram);
+        return SendFailure{std::current_exception(),
+                           datagram.empty() ? std::wstring(reply) : std::move(datagram)};
     }
+    return std::nullopt;
 }
 
 }  // namespace tornavel

@@ -1,7 +1,9 @@
+#include <exception>
 #include <optional>
 #include <string>
 
 #include "core/SystemTexts.h"
+#include "reply/ReplyInFlight.h"
 #include "reply/ReplySender.h"
 #include "startup/ApplicationDirectory.h"
 #include "startup/ProcessHardening.h"
@@ -32,6 +34,56 @@ void ReportAndEnd(std::wstring_view where) noexcept {
 // By closing the window: its message loop then ends, and so does the program.
 void Close(tornavel::MessageWindow& window) noexcept { window.Destroy(); }
 
+// How long the end of the session waits for a reply on its way: Windows
+// names a program that takes more than 5 s to answer WM_ENDSESSION to the
+// person as one that keeps the session from ending.
+constexpr DWORD kSessionEndWaitMs = 4000;
+
+void ShowErrorBox(const tornavel::SendFailure& failure) {
+    try {
+        std::rethrow_exception(failure.error);
+    } catch (...) {
+        tornavel::ShowErrorBoxForCurrentFailure(tornavel::texts::kSendReplyLocation,
+                                                failure.detail);
+    }
+}
+
+// Sends `reply` on a thread of its own while this thread goes on answering
+// the hidden window's messages (a broadcast, the log-off's question): nothing
+// waits on a window that is gone, whatever the network does. Then a failure
+// says why in the error box, the person's words in its detail, and the
+// program ends.
+[[noreturn]] void SendAndEnd(tornavel::MessageWindow& window, tornavel::ReplySender& sender,
+                             const std::wstring& reply) {
+    using namespace tornavel;
+    // Gone from the screen at once, before any name is resolved.
+    window.Hide();
+    try {
+        ReplyInFlight inFlight(sender, reply);
+        // A reply already on its way still leaves when the session ends, if
+        // it can within the time Windows gives.
+        window.WhenSessionEnds([&inFlight] {
+            inFlight.WaitToEnd(kSessionEndWaitMs);
+            EndAtOnce();
+        });
+        const HANDLE ended = inFlight.Ended();
+        while (!inFlight.WaitToEnd(0)) {
+            ::MsgWaitForMultipleObjectsEx(1, &ended, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+            MSG msg{};
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+            }
+        }
+        if (const std::optional<SendFailure> failure = inFlight.TakeFailure())
+            ShowErrorBox(*failure);
+    } catch (...) {
+        // No thread to send on: nothing went.
+        ShowErrorBoxForCurrentFailure(texts::kSendReplyLocation, reply);
+    }
+    EndAtOnce();
+}
+
 }  // namespace
 
 // The composition root: owns the window and the reply sender for the whole
@@ -59,13 +111,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         if (!request) continue;
         switch (request->kind) {
             case Request::Kind::kSendReply:
-                // Gone from the screen at once, before any name is resolved:
-                // a resolver that never answers would otherwise leave a
-                // window on the screen that answers nothing. A failure still
-                // says why in the error box, the reply in its detail.
-                window->Hide();
-                sender.Send(request->reply);
-                EndAtOnce();
+                SendAndEnd(*window, sender, request->reply);
             case Request::Kind::kEndAtOnce:
                 EndAtOnce();
             case Request::Kind::kClose:

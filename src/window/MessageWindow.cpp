@@ -187,8 +187,12 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_CLOSE:  // Alt+F4 the system saw, the taskbar's Close
             CarryOut(Answer::kClose);
             return 0;
-        case WM_ENDSESSION:  // Windows shuts down or the person logs off: nothing is sent
-            if (wParam) CarryOut(Answer::kClose);
+        case WM_ENDSESSION:  // Windows shuts down or the person logs off
+            // Before a reply is asked for, nothing is sent.
+            if (wParam && sessionEnds_)
+                sessionEnds_();
+            else if (wParam)
+                CarryOut(Answer::kClose);
             return 0;
         case WM_TIMER:
             if (wParam == kEverySecondTimer) OnSecondPassed();

@@ -64,6 +64,10 @@ class MessageWindow : public OwnedWindowHandle {
     void Show();
     // Takes the window off the screen; it goes on existing.
     void Hide() noexcept;
+    // From now on the session's end calls `then` in place of closing the
+    // window, inside WM_ENDSESSION: Windows may end the process at any time
+    // once that message has been answered.
+    void WhenSessionEnds(std::function<void()> then) { sessionEnds_ = std::move(then); }
     // Asks `ready` every second, from the message loop, until it answers
     // true; then calls `then`, once.
     void EverySecondUntil(std::function<bool()> ready, std::function<void()> then);
@@ -112,6 +116,7 @@ class MessageWindow : public OwnedWindowHandle {
     std::optional<Request> request_;
     std::function<bool()> ready_;
     std::function<void()> whenReady_;
+    std::function<void()> sessionEnds_;
     bool requested_ = false;
     bool loaded_ = false;     // Load() has given the buttons their pointer
     bool announced_ = false;  // the alert event has been raised
