@@ -71,12 +71,18 @@ nlohmann::json Probe(const Build& build, std::chrono::milliseconds wait, const P
     const Args args{"--wait", std::to_string(wait.count()), "--title", what.title,
         "--class", what.className, "--topmost", what.className.empty() ? "1" : "0",
         "--nth", std::to_string(what.nth), "--dpi", std::to_string(what.dpi),
-        "--paste", std::to_string(what.paste), "--close", what.close ? "1" : "0"};
+        "--paste", std::to_string(what.paste), "--close", what.close ? "1" : "0",
+        "--ask", std::to_string(what.askMs), "--end-session", what.endSession ? "1" : "0"};
     // clang-format on
     const fs::path out =
         fs::temp_directory_path() / ("probe-" + std::to_string(getpid()) + ".json");
-    ChildProcess(WineCommand(build, build.probe.string(), args, what.env), out)
-        .WaitExit(std::chrono::seconds(60));
+    ChildProcess probe(WineCommand(build, build.probe.string(), args, what.env), out);
+    bool told = false;  // up to a minute
+    for (int polls = 0; !probe.WaitExit(std::chrono::milliseconds(50)) && polls < 1200; ++polls)
+        if (what.whenEnding && !told && ReadFile(out).find("\"ending\"") != std::string::npos) {
+            told = true;
+            what.whenEnding();
+        }
     const std::string json = ReadFile(out);
     fs::remove(out);
     const std::size_t start = json.find('{');

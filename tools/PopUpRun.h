@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,6 +71,9 @@ struct ProbeFor {
     int paste = 0;               // first paste this many characters into its reply box
     bool close = false;          // last, send it WM_CLOSE from this other process
     Args env = {};               // the pop-up's Wine environment, when not the usual one
+    int askMs = 0;               // only ask it, shown or hidden, to answer within this
+    bool endSession = false;     // then tell it the session ends, calling this as it does:
+    std::function<void()> whenEnding = {};
 };
 
 // The probe's JSON for a window, waiting up to `wait` for it to show (the

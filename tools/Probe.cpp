@@ -2,7 +2,7 @@
 // JSON on one line. Runs under Wine beside the program it looks at.
 //
 //   probe.exe [--title TEXT] [--class NAME] [--nth N] [--wait MS] [--topmost 1] [--dpi N]
-//             [--paste N] [--close 1]
+//             [--paste N] [--close 1] [--ask MS] [--end-session 1]
 //
 // --title  the caption to look for (default "Tornavel - Mensaje")
 // --class  the window class to look for (say "#32770" for a message box)
@@ -17,6 +17,15 @@
 //          as Ctrl+V would; "pasteMs" says how long the box took to answer
 // --close  last, send the window WM_CLOSE, as another program (or the
 //          taskbar) asks it to close
+// --ask    only this, to the window shown or hidden (a reply on its way):
+//          send it WM_NULL, as a program that sends every window a message
+//          does, then WM_QUERYENDSESSION, as a log-off asks every window, each
+//          with a time-out of MS; printed: "answeredMs", how long each took
+//          (null: not answered in time), and "errorBox", whether the error box
+//          was there once both had been sent
+// --end-session  then, having printed "ending" first, send it WM_ENDSESSION
+//          for a log-off; "endedMs" is how long until it was answered or the
+//          window gone
 //
 // Printed: the window's rectangle, client size, styles and extended styles
 // (with "topmost"), visibility, whether it is the foreground window, the class
@@ -120,6 +129,8 @@ int wmain(int argc, wchar_t** argv) {
     int nth = 0;
     bool topmost = false;
     bool close = false;
+    UINT askMs = 0;
+    bool endSession = false;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::wstring option = argv[i];
         if (option == L"--title") title = argv[i + 1];
@@ -130,6 +141,8 @@ int wmain(int argc, wchar_t** argv) {
         if (option == L"--nth") nth = _wtoi(argv[i + 1]);
         if (option == L"--topmost") topmost = _wtoi(argv[i + 1]) != 0;
         if (option == L"--close") close = _wtoi(argv[i + 1]) != 0;
+        if (option == L"--ask") askMs = static_cast<UINT>(_wtoi(argv[i + 1]));
+        if (option == L"--end-session") endSession = _wtoi(argv[i + 1]) != 0;
     }
 
     const DWORD start = ::GetTickCount();
@@ -139,7 +152,7 @@ int wmain(int argc, wchar_t** argv) {
         for (int i = 0; i <= nth; ++i)
             hwnd = ::FindWindowExW(nullptr, hwnd, className.empty() ? nullptr : className.c_str(),
                                    title.c_str());
-        if (hwnd != nullptr && ::IsWindowVisible(hwnd) &&
+        if (hwnd != nullptr && (askMs > 0 || ::IsWindowVisible(hwnd)) &&
             (!topmost || (::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0))
             break;
         if (::GetTickCount() - start >= waitMs) break;
@@ -154,6 +167,28 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
 
+    if (askMs > 0) {
+        std::printf("{\"found\":true%s,\"answeredMs\":[", screen.c_str());
+        for (const UINT message : {WM_NULL, WM_QUERYENDSESSION}) {
+            const DWORD sent = ::GetTickCount();
+            const bool answered = ::SendMessageTimeoutW(hwnd, message, 0, ENDSESSION_LOGOFF,
+                                                        SMTO_NORMAL, askMs, nullptr) != 0;
+            const std::string took = std::to_string(::GetTickCount() - sent);
+            std::printf("%s%s", answered ? took.c_str() : "null", message == WM_NULL ? "," : "]");
+        }
+        std::printf(",\"errorBox\":%s",
+                    Bool(::FindWindowW(L"#32770", L"Ha ocurrido un error") != nullptr));
+        if (endSession) {
+            std::fputs(",\"ending\":true", stdout);
+            std::fflush(stdout);
+            const DWORD sent = ::GetTickCount();
+            ::SendMessageTimeoutW(hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000,
+                                  nullptr);
+            std::printf(",\"endedMs\":%lu", ::GetTickCount() - sent);
+        }
+        std::puts("}");
+        return 0;
+    }
     if (dpi >= 0) {
         // No suggested rectangle: Wine passes the pointer to another process
         // as it is, where it points at whatever that process has there.

@@ -8,7 +8,7 @@
 
 namespace tools {
 
-UdpReceiver::UdpReceiver(int family) : fd_(socket(family, SOCK_DGRAM, 0)) {
+UdpReceiver::UdpReceiver(int family) : fd_(socket(family, SOCK_DGRAM | SOCK_CLOEXEC, 0)) {
     sockaddr_storage address{};
     address.ss_family = static_cast<sa_family_t>(family);
     if (family == AF_INET6)
@@ -18,7 +18,8 @@ UdpReceiver::UdpReceiver(int family) : fd_(socket(family, SOCK_DGRAM, 0)) {
     Bind(address);
 }
 
-UdpReceiver::UdpReceiver(std::uint32_t ipv4, int port) : fd_(socket(AF_INET, SOCK_DGRAM, 0)) {
+UdpReceiver::UdpReceiver(std::uint32_t ipv4, int port)
+    : fd_(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0)) {
     if (ipv4 >> 24 != 127) throw std::invalid_argument("not a loopback address");
     sockaddr_storage address{};
     auto& v4 = reinterpret_cast<sockaddr_in&>(address);
@@ -46,6 +47,38 @@ std::optional<std::string> UdpReceiver::Receive(std::chrono::milliseconds timeou
     if (got < 0) return std::nullopt;
     bytes.resize(static_cast<std::size_t>(got));
     return bytes;
+}
+
+int UdpReceiver::AnswerNameQueries(std::uint32_t ipv4, std::chrono::milliseconds timeout) {
+    int answered = 0;
+    for (pollfd ready{fd_, POLLIN, 0}; poll(&ready, 1, static_cast<int>(timeout.count())) == 1;) {
+        std::string query(512, '\0');
+        sockaddr_storage from{};
+        socklen_t fromLength = sizeof(from);
+        const ssize_t got = recvfrom(fd_, query.data(), query.size(), 0,
+                                     reinterpret_cast<sockaddr*>(&from), &fromLength);
+        // The header, then the question: its name's labels up to the empty
+        // one, its type and its class.
+        const std::size_t size = got > 0 ? static_cast<std::size_t>(got) : 0;
+        std::size_t end = 12;
+        while (end < size && query[end] != 0) end += 1 + static_cast<unsigned char>(query[end]);
+        if (end + 5 > size) continue;
+        const bool forIPv4 = query[end + 1] == 0 && query[end + 2] == 1;
+        // The id as asked; a recursive answer, no error; the question; then
+        // the address, its name pointing at the question's.
+        std::string answer = query.substr(0, 2) + "\x81\x80" + query.substr(4, 2) + '\0' +
+                             static_cast<char>(forIPv4) + std::string(4, '\0') +
+                             query.substr(12, end + 5 - 12);
+        if (forIPv4) {
+            answer += std::string("\xC0\x0C\0\x01\0\x01\0\0\0\0\0\x04", 12);
+            for (int shift = 24; shift >= 0; shift -= 8)
+                answer += static_cast<char>((ipv4 >> shift) & 0xFF);
+        }
+        if (sendto(fd_, answer.data(), answer.size(), 0, reinterpret_cast<sockaddr*>(&from),
+                   fromLength) == static_cast<ssize_t>(answer.size()))
+            ++answered;
+    }
+    return answered;
 }
 
 }  // namespace tools
