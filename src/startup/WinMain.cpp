@@ -78,7 +78,9 @@ void ShowErrorBox(const tornavel::SendFailure& failure) {
         if (const std::optional<SendFailure> failure = inFlight.TakeFailure())
             ShowErrorBox(*failure);
     } catch (...) {
-        // No thread to send on: nothing went.
+        // No thread or event to be had, or no memory: said in the box too,
+        // what the person wrote as its detail. Nothing is on its way now.
+        window.WhenSessionEnds(nullptr);
         ShowErrorBoxForCurrentFailure(texts::kSendReplyLocation, reply);
     }
     EndAtOnce();
