@@ -2,7 +2,6 @@
 
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "reply/ReplySender.h"
 #include "util/UniqueHandle.h"
@@ -16,13 +15,15 @@ class ReplyInFlight {
   public:
     // Starts sending `reply` through `sender`, which nothing else may use
     // until the sending has ended. Throws a std::system_error when no thread
-    // or event can be had; nothing is sent then.
+    // can be had; nothing is sent then.
     ReplyInFlight(ReplySender& sender, std::wstring reply);
+    // Waits for the sending to end.
+    ~ReplyInFlight();
     ReplyInFlight(const ReplyInFlight&) = delete;
     ReplyInFlight& operator=(const ReplyInFlight&) = delete;
 
     // Signalled once the sending has ended, whichever way.
-    HANDLE Ended() const noexcept { return ended_.Get(); }
+    HANDLE Ended() const noexcept { return thread_.Get(); }
     // True once the sending has ended, waiting up to `milliseconds` for it.
     bool WaitToEnd(DWORD milliseconds) const noexcept;
     // Why the sending failed, none when both datagrams went; waits for it to
@@ -30,9 +31,14 @@ class ReplyInFlight {
     std::optional<SendFailure> TakeFailure();
 
   private:
-    UniqueKernelHandle ended_;
+    static DWORD WINAPI Run(void* self) noexcept;
+
+    ReplySender& sender_;
+    const std::wstring reply_;
     std::optional<SendFailure> failure_;
-    std::jthread worker_;  // last: gone first, joined, before what it writes
+    // A thread of the system's rather than std::thread, which adds 5 KB of
+    // winpthreads' to the exe for the same. Signalled when it has ended.
+    UniqueKernelHandle thread_;
 };
 
 }  // namespace tornavel

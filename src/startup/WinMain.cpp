@@ -78,7 +78,7 @@ void ShowErrorBox(const tornavel::SendFailure& failure) {
         if (const std::optional<SendFailure> failure = inFlight.TakeFailure())
             ShowErrorBox(*failure);
     } catch (...) {
-        // No thread or event to be had, or no memory: said in the box too,
+        // No thread to be had, or no memory: said in the box too,
         // what the person wrote as its detail. Nothing is on its way now.
         window.WhenSessionEnds(nullptr);
         ShowErrorBoxForCurrentFailure(texts::kSendReplyLocation, reply);
