@@ -29,6 +29,9 @@ UniqueFont MessageWindow::MakeFont(const layout::FontDesign& design) const {
 void MessageWindow::ApplyDpi(int dpi) {
     using namespace layout;
     dpi_ = dpi;
+    // The message box lays its whole text out again at each new size and
+    // font: emptied first, it does so once, when it is filled again.
+    ::SetWindowTextW(messageBox_, L"");
     Place(messageBox_, Pixels(kMessageBox));
     Place(replyBox_.Handle(), Pixels(kReplyBox));
     Place(closeButton_.Handle(), Pixels(kCloseButton));
@@ -43,6 +46,7 @@ void MessageWindow::ApplyDpi(int dpi) {
     closeButton_.SetFont(MakeFont(kCloseFont));
     sendButton_.SetFont(MakeFont(kSendFont));
     titleFont_ = MakeFont(kTitleFont);
+    FillMessageBox();
     if (loaded_) LoadHandCursor();
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }

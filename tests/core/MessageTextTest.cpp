@@ -34,6 +34,18 @@ TEST(ClipForDisplay, CutsLongMessagesWithAnEllipsisNeverInsideAPair) {
     EXPECT_EQ(ClipForDisplay(std::wstring(1'000'000, L'm')).size(), most + 1);
 }
 
+TEST(PiecesOf, CutsAtTheMostNeverInsideAPair) {
+    using Pieces = std::vector<std::wstring_view>;
+    // clang-format off
+    const std::pair<std::wstring_view, Pieces> cases[] = {
+        {L"", {}}, {L"abc", {L"abc"}}, {L"abcd", {L"abc", L"d"}}, {L"abcdefg", {L"abc", L"def", L"g"}},
+        {L"ab\r\ncd", {L"ab", L"\r\nc", L"d"}}, {L"ab\xD800\xDC00" L"c", {L"ab", L"\xD800\xDC00" L"c"}},
+        {L"a\rb\ncd", {L"a\rb", L"\ncd"}}, {L"a\r\r\nb", {L"a\r", L"\r\nb"}}};
+    // clang-format on
+    for (const auto& [text, pieces] : cases)
+        EXPECT_EQ(PiecesOf(text, 3), pieces) << ::testing::PrintToString(std::wstring(text));
+}
+
 TEST(MessageBoxName, TheSenderOnOneLineCutSensibly) {
     const std::wstring most(kMostNamedSenderChars, L'x');
     // clang-format off
