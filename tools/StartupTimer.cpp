@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
             drawn = r, --argc, ++argv;
     }
     if (argc < 3) {
-        std::fprintf(stderr, "usage: startup-timer [--drawn L,T,W,H] [--answer] NAME PROGRAM ...\n");
+        std::fprintf(stderr,
+                     "usage: startup-timer [--drawn L,T,W,H] [--answer] NAME PROGRAM ...\n");
         return 2;
     }
     tools::MappedWindowWatch watch;
