@@ -66,7 +66,8 @@ Shown Answer(const Desk& desk) {
         const std::string fonts = tools::ReadFile(listed);
         fs::remove(listed);
         EXPECT_NE(fonts.find("DejaVu Sans"), std::string::npos) << "its Wine lists no fonts";
-        EXPECT_EQ(fonts.find("Open Sans"), std::string::npos) << "its Wine lists Open Sans: remove build/desk-without-open-sans to make it anew";
+        EXPECT_EQ(fonts.find("Open Sans"), std::string::npos)
+            << "its Wine lists Open Sans: remove build/desk-without-open-sans to make it anew";
     }
     const auto bytes = [&](const std::string& utf8) { return Encode(utf8, desk.codePage); };
     PopUp popUp({"", bytes(desk.sender), "", "", "", "", bytes(desk.message), "", "", ""},
