@@ -18,7 +18,7 @@ TEST(ExpandEnterTokens, TurnsEachExactTokenIntoCrLf) {
         EXPECT_EQ(ExpandEnterTokens(field), shown) << ::testing::PrintToString(std::wstring(field));
 }
 
-TEST(ClipForDisplay, CutsLongMessagesWithAnEllipsisNeverInsideAPair) {
+TEST(MessageCuts, ClippedWithAnEllipsisAndInPiecesNeverInsideAPair) {
     const std::size_t most = kMostShownMessageChars;
     const std::wstring fill(most - 1, L'a');
     // A CR LF pair or a surrogate pair (U+10000, U+10FFFF) across the cut goes
@@ -32,17 +32,15 @@ TEST(ClipForDisplay, CutsLongMessagesWithAnEllipsisNeverInsideAPair) {
     // clang-format on
     for (const auto& [text, shown] : cases) EXPECT_EQ(ClipForDisplay(text), shown);
     EXPECT_EQ(ClipForDisplay(std::wstring(1'000'000, L'm')).size(), most + 1);
-}
 
-TEST(PiecesOf, CutsAtTheMostNeverInsideAPair) {
-    using Pieces = std::vector<std::wstring_view>;
+    // The pieces the message box takes it in, of at most 3 here.
     // clang-format off
-    const std::pair<std::wstring_view, Pieces> cases[] = {
+    const std::pair<std::wstring_view, std::vector<std::wstring_view>> inPieces[] = {
         {L"", {}}, {L"abc", {L"abc"}}, {L"abcd", {L"abc", L"d"}}, {L"abcdefg", {L"abc", L"def", L"g"}},
         {L"ab\r\ncd", {L"ab", L"\r\nc", L"d"}}, {L"ab\xD800\xDC00" L"c", {L"ab", L"\xD800\xDC00" L"c"}},
         {L"a\rb\ncd", {L"a\rb", L"\ncd"}}, {L"a\r\r\nb", {L"a\r", L"\r\nb"}}};
     // clang-format on
-    for (const auto& [text, pieces] : cases)
+    for (const auto& [text, pieces] : inPieces)
         EXPECT_EQ(PiecesOf(text, 3), pieces) << ::testing::PrintToString(std::wstring(text));
 }
 
