@@ -36,9 +36,10 @@ TEST(MessageCuts, ClippedWithAnEllipsisAndInPiecesNeverInsideAPair) {
     // The pieces the message box takes it in, of at most 3 here.
     // clang-format off
     const std::pair<std::wstring_view, std::vector<std::wstring_view>> inPieces[] = {
-        {L"", {}}, {L"abc", {L"abc"}}, {L"abcd", {L"abc", L"d"}}, {L"abcdefg", {L"abc", L"def", L"g"}},
-        {L"ab\r\ncd", {L"ab", L"\r\nc", L"d"}}, {L"ab\xD800\xDC00" L"c", {L"ab", L"\xD800\xDC00" L"c"}},
-        {L"a\rb\ncd", {L"a\rb", L"\ncd"}}, {L"a\r\r\nb", {L"a\r", L"\r\nb"}}};
+        {L"", {}}, {L"abc", {L"abc"}}, {L"ab\xD800", {L"ab\xD800"}}, {L"abcd", {L"abc", L"d"}},
+        {L"abcdefg", {L"abc", L"def", L"g"}}, {L"ab\r\ncd", {L"ab", L"\r\nc", L"d"}},
+        {L"ab\xD800\xDC00" L"c", {L"ab", L"\xD800\xDC00" L"c"}}, {L"a\rb\ncd", {L"a\rb", L"\ncd"}},
+        {L"a\r\r\nb", {L"a\r", L"\r\nb"}}};
     // clang-format on
     for (const auto& [text, pieces] : inPieces)
         EXPECT_EQ(PiecesOf(text, 3), pieces) << ::testing::PrintToString(std::wstring(text));
