@@ -68,8 +68,7 @@ Shown Answer(const Desk& desk) {
         const std::string fonts = tools::ReadFile(listed);
         EXPECT_TRUE(fonts.find("DejaVu Sans") != fonts.npos &&
                     fonts.find("Open Sans") == fonts.npos)
-            << "its Wine lists Open Sans, or no font:\n"
-            << fonts;
+            << "its Wine lists Open Sans, or no font: " << fonts;
     }
     const auto bytes = [&](const std::string& utf8) { return Encode(utf8, desk.codePage); };
     PopUp popUp({"", bytes(desk.sender), "", "", "", "", bytes(desk.message), "", "", ""},
