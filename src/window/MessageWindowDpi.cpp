@@ -29,8 +29,9 @@ UniqueFont MessageWindow::MakeFont(const layout::FontDesign& design) const {
 void MessageWindow::ApplyDpi(int dpi) {
     using namespace layout;
     dpi_ = dpi;
-    // The message box lays its whole text out again at each new size and
-    // font: emptied first, it does so once, when it is filled again.
+    // The message box lays its text out again for a new size or font, all of
+    // it at once: emptied first, it is laid out once, a piece at a time, when
+    // it is filled again.
     ::SetWindowTextW(messageBox_, L"");
     Place(messageBox_, Pixels(kMessageBox));
     Place(replyBox_.Handle(), Pixels(kReplyBox));
