@@ -85,6 +85,22 @@ bool MappedWindowWatch::WaitFor(const std::string& name,
     return false;
 }
 
+bool MappedWindowWatch::WaitForInk(int left, int top, int width, int height,
+                                   std::chrono::steady_clock::time_point deadline) {
+    do {
+        XImage* image = XGetImage(display_, found_, left, top, static_cast<unsigned>(width),
+                                  static_cast<unsigned>(height), AllPlanes, ZPixmap);
+        bool inked = false;
+        for (int y = 0; image != nullptr && y < height && !inked; ++y)
+            for (int x = 0; x < width && !inked; ++x)
+                inked = XGetPixel(image, x, y) != XGetPixel(image, 0, 0);
+        if (image != nullptr) XDestroyImage(image);
+        if (inked) return true;
+        poll(nullptr, 0, 2);
+    } while (std::chrono::steady_clock::now() < deadline);
+    return false;
+}
+
 bool MappedWindowWatch::WaitForItsUnmap(std::chrono::steady_clock::time_point deadline) {
     for (XEvent event{}; NextEvent(&event, deadline);) {
         if ((event.type == UnmapNotify && event.xunmap.window == found_) ||

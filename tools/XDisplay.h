@@ -28,6 +28,11 @@ class MappedWindowWatch {
 
     // True once a window named `name` has been mapped, before `deadline`.
     bool WaitFor(const std::string& name, std::chrono::steady_clock::time_point deadline);
+    // True once the rectangle of the window WaitFor found at (left, top),
+    // `width` by `height` pixels, shows more than one colour (text drawn on
+    // its ground), before `deadline`.
+    bool WaitForInk(int left, int top, int width, int height,
+                    std::chrono::steady_clock::time_point deadline);
     // True once the window WaitFor found has been unmapped or destroyed,
     // before `deadline`.
     bool WaitForItsUnmap(std::chrono::steady_clock::time_point deadline);

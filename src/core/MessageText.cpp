@@ -21,14 +21,32 @@ std::wstring ExpandEnterTokens(std::wstring_view message) {
     return shown;
 }
 
+namespace {
+
+// `at` (less than text's size), or one before it where a cut at `at` would
+// split a CR LF pair or a surrogate pair.
+std::size_t CutOutsidePairs(std::wstring_view text, std::size_t at) {
+    const wchar_t last = text[at - 1];
+    return IsHighSurrogate(last) || (last == L'\r' && text[at] == L'\n') ? at - 1 : at;
+}
+
+}  // namespace
+
 std::wstring ClipForDisplay(std::wstring text) {
     if (text.size() <= kMostShownMessageChars) return text;
-    std::size_t cut = kMostShownMessageChars;
-    const wchar_t last = text[cut - 1];
-    if (IsHighSurrogate(last) || (last == L'\r' && text[cut] == L'\n')) --cut;
-    text.resize(cut);
+    text.resize(CutOutsidePairs(text, kMostShownMessageChars));
     text += L'\u2026';
     return text;
+}
+
+std::vector<std::wstring_view> PiecesOf(std::wstring_view text, std::size_t most) {
+    std::vector<std::wstring_view> pieces;
+    while (text.size() > most) {
+        pieces.push_back(text.substr(0, CutOutsidePairs(text, most)));
+        text.remove_prefix(pieces.back().size());
+    }
+    if (!text.empty()) pieces.push_back(text);
+    return pieces;
 }
 
 std::wstring MessageBoxName(std::wstring_view sender) {

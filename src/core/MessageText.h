@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tornavel {
 
@@ -17,6 +18,17 @@ inline constexpr std::size_t kMostShownMessageChars = 8192;
 // `text` cut to kMostShownMessageChars, with "…" after the cut to say so. The
 // cut never splits a CR LF pair or a surrogate pair.
 std::wstring ClipForDisplay(std::wstring text);
+
+// How many characters of the message its box takes in one piece. Wine's text
+// box wraps a paragraph by shaping, for each of its lines, all of the
+// paragraph that follows in the box's text, so a long paragraph set at once
+// costs the square of its length; appended a piece at a time, each line is
+// shaped against the rest of its piece only.
+inline constexpr std::size_t kMessagePieceChars = 256;
+
+// `text` in consecutive pieces of at most `most` characters (at least 2), none
+// of them ending inside a CR LF pair or a surrogate pair.
+std::vector<std::wstring_view> PiecesOf(std::wstring_view text, std::size_t most);
 
 // The longest sender's name a screen reader is given for the message box.
 inline constexpr std::size_t kMostNamedSenderChars = 100;

@@ -102,8 +102,24 @@ void MessageWindow::SetTitle(std::wstring title) {
     ::InvalidateRect(hwnd_, &label, FALSE);
 }
 
-void MessageWindow::SetMessage(const std::wstring& text) {
-    ::SetWindowTextW(messageBox_, text.c_str());
+void MessageWindow::SetMessage(std::wstring text) {
+    message_ = std::move(text);
+    FillMessageBox();
+}
+
+void MessageWindow::FillMessageBox() {
+    // A piece at a time (kMessagePieceChars says why), each at the end, then
+    // shown from its start, as a text set at once would be.
+    ::SetWindowTextW(messageBox_, L"");
+    std::size_t end = 0;
+    for (const std::wstring_view piece : PiecesOf(message_, kMessagePieceChars)) {
+        const std::wstring chars(piece);
+        ::SendMessageW(messageBox_, EM_SETSEL, end, static_cast<LPARAM>(end));
+        ::SendMessageW(messageBox_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(chars.c_str()));
+        end += piece.size();
+    }
+    ::SendMessageW(messageBox_, EM_SETSEL, 0, 0);
+    ::SendMessageW(messageBox_, EM_SCROLLCARET, 0, 0);
 }
 
 void MessageWindow::Show() {

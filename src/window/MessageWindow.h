@@ -54,7 +54,7 @@ class MessageWindow : public OwnedWindowHandle {
     // The sender's name on the title bar (and in the message box's name for
     // screen readers).
     void SetTitle(std::wstring title);
-    void SetMessage(const std::wstring& text);
+    void SetMessage(std::wstring text);
     // The most the reply may take, in the code page's bytes (what one
     // datagram leaves beside the line's fields).
     void LimitReply(std::size_t bytes) noexcept { replyBox_.LimitBytes(bytes); }
@@ -97,6 +97,8 @@ class MessageWindow : public OwnedWindowHandle {
     void Ask(Request request);
 
     void CreateControls();
+    // The message box given message_, laid out once at its size and font.
+    void FillMessageBox();
     // Lays every control, font and picture out at `dpi`.
     void ApplyDpi(int dpi);
     // The buttons' hand pointer, at the window's dpi; raises 35601 when the
@@ -122,6 +124,7 @@ class MessageWindow : public OwnedWindowHandle {
     bool announced_ = false;  // the alert event has been raised
     Palette palette_{};
     std::wstring messageBoxName_{texts::kMessageBoxNamePrefix};
+    std::wstring message_;
 
     // Before the fonts made from them, which go first.
     PrivateFonts designFaces_{layout::kFontResources};

@@ -29,6 +29,10 @@ UniqueFont MessageWindow::MakeFont(const layout::FontDesign& design) const {
 void MessageWindow::ApplyDpi(int dpi) {
     using namespace layout;
     dpi_ = dpi;
+    // The message box lays its text out again for a new size or font, all of
+    // it at once: emptied first, it is laid out once, a piece at a time, when
+    // it is filled again.
+    ::SetWindowTextW(messageBox_, L"");
     Place(messageBox_, Pixels(kMessageBox));
     Place(replyBox_.Handle(), Pixels(kReplyBox));
     Place(closeButton_.Handle(), Pixels(kCloseButton));
@@ -43,6 +47,7 @@ void MessageWindow::ApplyDpi(int dpi) {
     closeButton_.SetFont(MakeFont(kCloseFont));
     sendButton_.SetFont(MakeFont(kSendFont));
     titleFont_ = MakeFont(kTitleFont);
+    FillMessageBox();
     if (loaded_) LoadHandCursor();
     ::InvalidateRect(hwnd_, nullptr, FALSE);
 }
