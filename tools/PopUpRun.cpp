@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 
 namespace tools {
@@ -81,6 +82,31 @@ nlohmann::json Probe(const Build& build, std::chrono::milliseconds wait, const P
     const std::size_t start = json.find('{');
     return start == std::string::npos ? nlohmann::json{{"found", false}}
                                       : nlohmann::json::parse(json.substr(start));
+}
+
+bool Xdotool(Args args) {
+    args.insert(args.begin(), "xdotool");
+    return ChildProcess(args).WaitExit(std::chrono::seconds(30)) == std::optional<int>(0);
+}
+
+std::string MessageOf(const nlohmann::json& window) {
+    return window.value("found", false) ? window["children"][0]["text"].get<std::string>() : "";
+}
+
+EachOnce ReadEachOnce(const Build& build, int count, int passes) {
+    EachOnce read;
+    while (!read.complete && read.passes < passes) {
+        ++read.passes;
+        read.windows.clear();
+        std::set<std::string> messages;
+        for (int i = 0; i < count; ++i) {
+            read.windows.push_back(Probe(build, std::chrono::seconds(2), {.nth = i}));
+            if (!MessageOf(read.windows.back()).empty())
+                messages.insert(MessageOf(read.windows.back()));
+        }
+        read.complete = static_cast<int>(messages.size()) == count;
+    }
+    return read;
 }
 
 }  // namespace tools
