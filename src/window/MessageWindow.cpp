@@ -19,6 +19,8 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TornavelMensajeWindow";
 constexpr UINT_PTR kEverySecondTimer = 1;
+// An activation handled waits this long at most for another pop-up's.
+constexpr DWORD kActivationWaitMs = 1000;
 RuntimeError CreationFailure() {
     const DWORD code = ::GetLastError();
     return RuntimeError(static_cast<std::int32_t>(code), SystemErrorText(code),
@@ -107,23 +109,50 @@ void MessageWindow::Show() {
     {
         // The place is chosen among the pop-ups shown by now, and taken, while
         // no other pop-up of ours does the same.
-        const PlacementTurn turn;
+        const PopUpTurn turn(PopUpTurn::Of::kPlacement);
         const RECT at = NewPopUpRect(kClassName, dpi_);
         ::SetWindowPos(hwnd_, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
+        TakePlace(hwnd_);
         rules_.Appeared(static_cast<std::int64_t>(::GetTickCount64()));
         // Shown above every window that is not top-most, not yet active.
         constexpr UINT kTopMostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
         static_assert(kTopMostFlags == 0x53);
         ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, kTopMostFlags);
     }
-    // Activation and the focus come after the turn: they may wait on other
-    // programs (input methods, accessibility hooks). Activated and raised in
-    // one step, so that of pop-ups started together the one with the focus
-    // is the top one. Windows gives the focus only to a program the person
-    // has just used; otherwise the taskbar button flashes.
+    // Activation and the focus come after the placement's turn, in a turn of
+    // their own: they may wait on other programs (input methods,
+    // accessibility hooks). Raised and activated while no other pop-up does
+    // either (WM_ACTIVATE raises it too), so that of pop-ups started
+    // together the one with the focus is the top one. Windows gives the
+    // focus only to a program the person has just used; otherwise the
+    // taskbar button flashes.
+    const PopUpTurn turn(PopUpTurn::Of::kActivation);
     ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ::SetFocus(lastFocus_);
+    SendToDisplay();
+}
+
+void MessageWindow::SendToDisplay() {
+    // Under Wine the requests for the display (the input focus, a raise) wait
+    // in the program until it next looks for messages: they leave now, in
+    // the turn, so that they reach the display in the turns' order.
+    MSG message{};
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+}
+
+void MessageWindow::RaiseIfActive() {
+    // Under a window manager a pop-up's activation can come back late (the
+    // manager hands the focus on to each in turn, and each program reads its
+    // own events): the active one raises itself, in the turn, so that the
+    // one on top is the one activated last. Raised in its place: the
+    // manager's frame may be showing it elsewhere for a moment, and a raise
+    // there would move it there.
+    const PopUpTurn turn(PopUpTurn::Of::kActivation, kActivationWaitMs);
+    const std::optional<POINT> place = PlaceOf(hwnd_);
+    if (::GetForegroundWindow() == hwnd_ && place)
+        ::SetWindowPos(hwnd_, HWND_TOPMOST, place->x, place->y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    SendToDisplay();
 }
 
 void MessageWindow::Hide() noexcept { ::ShowWindow(hwnd_, SW_HIDE); }
@@ -220,9 +249,14 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             } else {
                 if (lastFocus_ != nullptr) ::SetFocus(lastFocus_);
                 rules_.Activated(static_cast<std::int64_t>(::GetTickCount64()));
+                if (::IsWindowVisible(hwnd_)) RaiseIfActive();
             }
             return 0;
+        case WM_EXITSIZEMOVE:  // moved by the person: that is its place now
+            TakePlace(hwnd_);
+            return 0;
         case WM_DESTROY:
+            LeavePlace(hwnd_);
             // The program ends when its window is gone.
             ::PostQuitMessage(0);
             return 0;
