@@ -19,8 +19,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TornavelMensajeWindow";
 constexpr UINT_PTR kEverySecondTimer = 1;
-// An activation handled waits this long at most for another pop-up's.
-constexpr DWORD kActivationWaitMs = 1000;
 RuntimeError CreationFailure() {
     const DWORD code = ::GetLastError();
     return RuntimeError(static_cast<std::int32_t>(code), SystemErrorText(code),
@@ -123,10 +121,9 @@ void MessageWindow::Show() {
     // Activation and the focus come after the placement's turn, in a turn of
     // their own: they may wait on other programs (input methods,
     // accessibility hooks). Raised and activated while no other pop-up does
-    // either (WM_ACTIVATE raises it too), so that of pop-ups started
-    // together the one with the focus is the top one. Windows gives the
-    // focus only to a program the person has just used; otherwise the
-    // taskbar button flashes.
+    // either, so that of pop-ups started together the one with the focus is
+    // the top one. Windows gives the focus only to a program the person has
+    // just used; otherwise the taskbar button flashes.
     const PopUpTurn turn(PopUpTurn::Of::kActivation);
     ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     ::SetFocus(lastFocus_);
@@ -139,20 +136,6 @@ void MessageWindow::SendToDisplay() {
     // the turn, so that they reach the display in the turns' order.
     MSG message{};
     ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
-}
-
-void MessageWindow::RaiseIfActive() {
-    // Under a window manager a pop-up's activation can come back late (the
-    // manager hands the focus on to each in turn, and each program reads its
-    // own events): the active one raises itself, in the turn, so that the
-    // one on top is the one activated last. Raised in its place: the
-    // manager's frame may be showing it elsewhere for a moment, and a raise
-    // there would move it there.
-    const PopUpTurn turn(PopUpTurn::Of::kActivation, kActivationWaitMs);
-    const std::optional<POINT> place = PlaceOf(hwnd_);
-    if (::GetForegroundWindow() == hwnd_ && place)
-        ::SetWindowPos(hwnd_, HWND_TOPMOST, place->x, place->y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    SendToDisplay();
 }
 
 void MessageWindow::Hide() noexcept { ::ShowWindow(hwnd_, SW_HIDE); }
@@ -249,7 +232,6 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             } else {
                 if (lastFocus_ != nullptr) ::SetFocus(lastFocus_);
                 rules_.Activated(static_cast<std::int64_t>(::GetTickCount64()));
-                if (::IsWindowVisible(hwnd_)) RaiseIfActive();
             }
             return 0;
         case WM_EXITSIZEMOVE:  // moved by the person: that is its place now

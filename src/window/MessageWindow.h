@@ -94,8 +94,6 @@ class MessageWindow : public OwnedWindowHandle {
     void Ask(Request request);
 
     void CreateControls();
-    // Raises the window when it is the active one, in the activation turn.
-    void RaiseIfActive();
     // Sends what the program has for the display now.
     void SendToDisplay();
     // Lays every control, font and picture out at `dpi`.

@@ -20,6 +20,14 @@ ScreenBox BoxOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 constexpr wchar_t kPlaceProperty[] = L"TornavelMensajePlace";
 constexpr LONG kOffset = 1 << 30;
 
+// The top-left corner of the place `hwnd` holds; none when it took none.
+std::optional<POINT> PlaceOf(HWND hwnd) {
+    const auto place = reinterpret_cast<std::uintptr_t>(::GetPropW(hwnd, kPlaceProperty));
+    if (place == 0) return std::nullopt;
+    return POINT{static_cast<LONG>(place & 0xFFFFFFFFu) - kOffset,
+                 static_cast<LONG>(place >> 32) - kOffset};
+}
+
 }  // namespace
 
 RECT CentredPopUpRect(int dpi) {
@@ -69,13 +77,6 @@ void TakePlace(HWND hwnd) {
     const std::uintptr_t place = static_cast<std::uint32_t>(r.left + kOffset) |
                                  std::uintptr_t{static_cast<std::uint32_t>(r.top + kOffset)} << 32;
     ::SetPropW(hwnd, kPlaceProperty, reinterpret_cast<HANDLE>(place));
-}
-
-std::optional<POINT> PlaceOf(HWND hwnd) {
-    const auto place = reinterpret_cast<std::uintptr_t>(::GetPropW(hwnd, kPlaceProperty));
-    if (place == 0) return std::nullopt;
-    return POINT{static_cast<LONG>(place & 0xFFFFFFFFu) - kOffset,
-                 static_cast<LONG>(place >> 32) - kOffset};
 }
 
 void LeavePlace(HWND hwnd) { ::RemovePropW(hwnd, kPlaceProperty); }

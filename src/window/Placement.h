@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 #include "util/UniqueHandle.h"
 
 namespace tornavel {
@@ -21,8 +19,6 @@ RECT NewPopUpRect(const wchar_t* className, int dpi);
 // moment another (the manager's frame taking it in) while the next pop-up
 // reads it. Done when a pop-up is shown and when a person has moved it.
 void TakePlace(HWND hwnd);
-// The top-left corner of the place `hwnd` holds; none when it took none.
-std::optional<POINT> PlaceOf(HWND hwnd);
 // Lets the place go, as the window goes.
 void LeavePlace(HWND hwnd);
 
