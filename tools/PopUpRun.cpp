@@ -4,6 +4,7 @@
 
 #include <fstream>
 #include <random>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -112,6 +113,31 @@ std::optional<std::vector<nlohmann::json>> Listener::Heard(std::chrono::millisec
     for (std::string line; std::getline(lines, line);)
         if (line.starts_with("{")) heard.push_back(nlohmann::json::parse(line));
     return heard;
+}
+
+bool Xdotool(Args args) {
+    args.insert(args.begin(), "xdotool");
+    return ChildProcess(args).WaitExit(std::chrono::seconds(30)) == std::optional<int>(0);
+}
+
+std::string MessageOf(const nlohmann::json& window) {
+    return window.value("found", false) ? window["children"][0]["text"].get<std::string>() : "";
+}
+
+EachOnce ReadEachOnce(const Build& build, int count, int passes) {
+    EachOnce read;
+    while (!read.complete && read.passes < passes) {
+        ++read.passes;
+        read.windows.clear();
+        std::set<std::string> messages;
+        for (int i = 0; i < count; ++i) {
+            read.windows.push_back(Probe(build, std::chrono::seconds(2), {.nth = i}));
+            if (!MessageOf(read.windows.back()).empty())
+                messages.insert(MessageOf(read.windows.back()));
+        }
+        read.complete = static_cast<int>(messages.size()) == count;
+    }
+    return read;
 }
 
 }  // namespace tools

@@ -101,4 +101,21 @@ class Listener {
     std::unique_ptr<ChildProcess> process_;
 };
 
+// Runs xdotool with these arguments; true when it ended well within 30 s.
+bool Xdotool(Args args);
+
+// The `count` shown pop-ups, read through the probe one by one from the top,
+// until a pass has read each once (known by its message): the probe finds
+// the Nth by walking the z-order, so one raised between two reads shifts the
+// others, and that pass reads one twice and another not at all. Tried up to
+// `passes` times; `passes` then says how many it took.
+struct EachOnce {
+    std::vector<nlohmann::json> windows;  // the last pass's, the top one first
+    int passes = 0;
+    bool complete = false;  // a pass read `count` different messages
+};
+EachOnce ReadEachOnce(const Build& build, int count, int passes = 10);
+// A pop-up's message, as the probe read it; empty when it found none.
+std::string MessageOf(const nlohmann::json& window);
+
 }  // namespace tools

@@ -28,7 +28,8 @@
 //          window gone
 //
 // Printed: the window's rectangle, client size, styles and extended styles
-// (with "topmost"), visibility, whether it is the foreground window, the class
+// (with "topmost"), visibility, whether it is the foreground window (when it
+// is not, "foregroundIs": the class and caption of the one that is), the class
 // of the control with the focus, and each child window's class, id, rectangle
 // (relative to the window's client area), style, visibility and text, and
 // what a screen reader gets for it through MSAA: its name and value.
@@ -227,6 +228,10 @@ int wmain(int argc, wchar_t** argv) {
     out += std::string(",\"topmost\":") + Bool(exStyle & WS_EX_TOPMOST);
     out += std::string(",\"visible\":") + Bool(::IsWindowVisible(hwnd));
     out += std::string(",\"foreground\":") + Bool(::GetForegroundWindow() == hwnd);
+    if (HWND foreground = ::GetForegroundWindow(); foreground != hwnd)
+        out +=
+            ",\"foregroundIs\":" +
+            Json(foreground == nullptr ? L"none" : ClassOf(foreground) + L" " + TextOf(foreground));
     out += std::string(",\"owner\":") + Bool(::GetWindow(hwnd, GW_OWNER) != nullptr);
     if (paste > 0) out += ",\"pasteMs\":" + std::to_string(pasteMs);
 

@@ -126,27 +126,41 @@ void MessageWindow::Show() {
     {
         // The place is chosen among the pop-ups shown by now, and taken, while
         // no other pop-up of ours does the same.
-        const PlacementTurn turn;
+        const PopUpTurn turn(PopUpTurn::Of::kPlacement);
         const RECT at = NewPopUpRect(kClassName, dpi_);
         ::SetWindowPos(hwnd_, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
+        TakePlace(hwnd_);
         rules_.Appeared(static_cast<std::int64_t>(::GetTickCount64()));
         // Shown above every window that is not top-most, not yet active.
         constexpr UINT kTopMostFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW;
         static_assert(kTopMostFlags == 0x53);
         ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, kTopMostFlags);
     }
-    // Activation and the focus come after the turn: they may wait on other
-    // programs (input methods, accessibility hooks). Activated and raised in
-    // one step, so that of pop-ups started together the one with the focus
-    // is the top one. Windows gives the focus only to a program the person
-    // has just used; otherwise the taskbar button flashes.
-    ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    ::SetFocus(lastFocus_);
+    // Activation and the focus come after the placement's turn, in a turn of
+    // their own: they may wait on other programs (input methods,
+    // accessibility hooks). Raised and activated while no other pop-up does
+    // either, so that of pop-ups started together the one with the focus is
+    // the top one. Windows gives the focus only to a program the person has
+    // just used; otherwise the taskbar button flashes.
+    {
+        const PopUpTurn turn(PopUpTurn::Of::kActivation);
+        ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        ::SetFocus(lastFocus_);
+        SendToDisplay();
+    }
     // Screen readers that speak alerts hear the sender and the message now,
     // once; a reader that read the focus's parents already ignores it.
     if (!announced_) ::NotifyWinEvent(EVENT_SYSTEM_ALERT, hwnd_, OBJID_CLIENT, CHILDID_SELF);
     announced_ = true;
+}
+
+void MessageWindow::SendToDisplay() {
+    // Under Wine the requests for the display (the input focus, a raise) wait
+    // in the program until it next looks for messages: they leave now, in
+    // the turn, so that they reach the display in the turns' order.
+    MSG message{};
+    ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
 }
 
 void MessageWindow::Hide() noexcept { ::ShowWindow(hwnd_, SW_HIDE); }
@@ -258,7 +272,11 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                               STATE_SYSTEM_ALERT_MEDIUM}))
                 return *answer;
             break;
+        case WM_EXITSIZEMOVE:  // moved by the person: that is its place now
+            TakePlace(hwnd_);
+            return 0;
         case WM_DESTROY:
+            LeavePlace(hwnd_);
             // The program ends when its window is gone.
             ::PostQuitMessage(0);
             return 0;

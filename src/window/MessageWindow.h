@@ -60,7 +60,8 @@ class MessageWindow : public OwnedWindowHandle {
     void LimitReply(std::size_t bytes) noexcept { replyBox_.LimitBytes(bytes); }
     // Shows the window, modeless and top-most, in its place among our
     // pop-ups shown by now (chosen and taken in our pop-ups' placement turn),
-    // then activates it with the caret in the reply box.
+    // then raises and activates it with the caret in the reply box (in their
+    // activation turn).
     void Show();
     // Takes the window off the screen; it goes on existing.
     void Hide() noexcept;
@@ -99,6 +100,8 @@ class MessageWindow : public OwnedWindowHandle {
     void CreateControls();
     // The message box given message_, laid out once at its size and font.
     void FillMessageBox();
+    // Sends what the program has for the display now.
+    void SendToDisplay();
     // Lays every control, font and picture out at `dpi`.
     void ApplyDpi(int dpi);
     // The buttons' hand pointer, at the window's dpi; raises 35601 when the

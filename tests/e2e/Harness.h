@@ -44,9 +44,8 @@ inline Args Wine(const std::string& program, Args args = {}, const Args& env = {
 }
 
 // Runs xdotool with these arguments, failing the test when it fails.
-inline void Xdotool(Args args) {
-    args.insert(args.begin(), "xdotool");
-    EXPECT_EQ(Process(args).WaitExit(30s), std::optional<int>(0)) << "xdotool " << args.at(1);
+inline void Xdotool(const Args& args) {
+    EXPECT_TRUE(tools::Xdotool(args)) << "xdotool " << args.at(0);
 }
 
 // A folder holding a copy of this build's TornavelMensaje.exe.

@@ -13,28 +13,48 @@
 namespace tornavel {
 namespace {
 
-// The turn is one among all our pop-ups: one that finds it taken waits, up to
-// its longest wait, then goes ahead without it; a pop-up shows only once it
-// has it; one whose owner ended without letting go (a pop-up that crashed)
-// passes it on at once.
-TEST(PlacementTurn, WaitsItsTimeForAnOwnerAndPassesOnFromOneThatEnded) {
-    const UniqueKernelHandle taken(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
-    std::thread owner([&] {
-        const PlacementTurn turn;
-        ::SetEvent(taken.Get());
-        ::Sleep(600);
-    });
-    ::WaitForSingleObject(taken.Get(), INFINITE);
-    ULONGLONG before = ::GetTickCount64();
-    EXPECT_FALSE(PlacementTurn(300).Held()) << "had a turn another held";
-    EXPECT_GE(::GetTickCount64() - before, 250u) << "did not wait for it";
+// Each turn is one among all our pop-ups: one that finds it taken waits, up
+// to its longest wait, then goes ahead without it; a pop-up shows (is
+// activated) only once it has its placement (activation) turn; one whose
+// owner ended without letting go (a pop-up that crashed) passes it on at once.
+TEST(PopUpTurn, WaitsItsTimeForAnOwnerAndPassesOnFromOneThatEnded) {
+    for (const PopUpTurn::Of of : {PopUpTurn::Of::kPlacement, PopUpTurn::Of::kActivation}) {
+        SCOPED_TRACE(static_cast<int>(of));
+        const UniqueKernelHandle taken(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+        std::thread owner([&] {
+            const PopUpTurn turn(of);
+            ::SetEvent(taken.Get());
+            ::Sleep(600);
+        });
+        ::WaitForSingleObject(taken.Get(), INFINITE);
+        ULONGLONG before = ::GetTickCount64();
+        EXPECT_FALSE(PopUpTurn(of, 300).Held()) << "had a turn another held";
+        EXPECT_GE(::GetTickCount64() - before, 250u) << "did not wait for it";
+        MessageWindow window;
+        window.Show();
+        EXPECT_GE(::GetTickCount64() - before, 550u) << "shown or activated without its turn";
+        owner.join();
+        std::optional<PopUpTurn> ended;  // kept past the end of the thread that took it
+        std::thread([&] { ended.emplace(of); }).join();
+        EXPECT_TRUE(ended->Held() && PopUpTurn(of, 300).Held()) << "a turn whose owner ended";
+    }
+}
+
+// Under a window manager a shown pop-up's rectangle is for a moment another
+// (the manager's frame taking it in): its place stays taken until a person
+// has moved the pop-up.
+TEST(Placement, APlaceStaysTakenUntilThePersonMovesItsPopUp) {
     MessageWindow window;
     window.Show();
-    EXPECT_GE(::GetTickCount64() - before, 550u) << "shown without its turn";
-    owner.join();
-    std::optional<PlacementTurn> ended;  // kept past the end of the thread that took it
-    std::thread([&] { ended.emplace(); }).join();
-    EXPECT_TRUE(ended->Held() && PlacementTurn(300).Held()) << "a turn whose owner ended";
+    RECT taken{};
+    ::GetWindowRect(window.Handle(), &taken);
+    ::SetWindowPos(window.Handle(), nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const bool moved : {false, true}) {
+        if (moved) ::SendMessageW(window.Handle(), WM_EXITSIZEMOVE, 0, 0);
+        const RECT at = NewPopUpRect(L"TornavelMensajeWindow", ScreenDpi());
+        EXPECT_EQ(::EqualRect(&at, &taken) != 0, moved) << "moved by the person: " << moved;
+    }
 }
 
 // Pop-ups raise themselves once shown (activated after their turn) while
