@@ -172,8 +172,11 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("{\"found\":true%s,\"answeredMs\":[", screen.c_str());
         for (const UINT message : {WM_NULL, WM_QUERYENDSESSION}) {
             const DWORD sent = ::GetTickCount();
+            // The log-off's question counts as answered only with a yes.
+            DWORD_PTR result = 0;
             const bool answered = ::SendMessageTimeoutW(hwnd, message, 0, ENDSESSION_LOGOFF,
-                                                        SMTO_NORMAL, askMs, nullptr) != 0;
+                                                        SMTO_NORMAL, askMs, &result) != 0 &&
+                                  (message == WM_NULL || result != 0);
             const std::string took = std::to_string(::GetTickCount() - sent);
             std::printf("%s%s", answered ? took.c_str() : "null", message == WM_NULL ? "," : "]");
         }

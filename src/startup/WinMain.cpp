@@ -58,31 +58,33 @@ void ShowErrorBox(const tornavel::SendFailure& failure) {
     using namespace tornavel;
     // Gone from the screen at once, before any name is resolved.
     window.Hide();
+    std::optional<ReplyInFlight> inFlight;
     try {
-        ReplyInFlight inFlight(sender, reply);
-        // A reply already on its way still leaves when the session ends, if
-        // it can within the time Windows gives.
-        window.WhenSessionEnds([&inFlight] {
-            inFlight.WaitToEnd(kSessionEndWaitMs);
-            EndAtOnce();
-        });
-        const HANDLE ended = inFlight.Ended();
-        while (!inFlight.WaitToEnd(0)) {
-            ::MsgWaitForMultipleObjectsEx(1, &ended, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-            MSG msg{};
-            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
-        }
-        if (const std::optional<SendFailure> failure = inFlight.TakeFailure())
-            ShowErrorBox(*failure);
+        inFlight.emplace(sender, reply);
     } catch (...) {
-        // No thread to be had, or no memory: said in the box too,
-        // what the person wrote as its detail. Nothing is on its way now.
-        window.WhenSessionEnds(nullptr);
+        // No thread to be had, or no memory: nothing is on its way, which the
+        // box says too, what the person wrote as its detail.
         ShowErrorBoxForCurrentFailure(texts::kSendReplyLocation, reply);
+        EndAtOnce();
     }
+    // A reply already on its way still leaves when the session ends, if it
+    // can within the time Windows gives. One that cannot may be inside
+    // Winsock: the process is then ended without detaching its DLLs, which
+    // could wait on a lock that thread holds.
+    window.WhenSessionEnds([&inFlight] {
+        if (!inFlight->WaitToEnd(kSessionEndWaitMs)) ::TerminateProcess(::GetCurrentProcess(), 0);
+        EndAtOnce();
+    });
+    const HANDLE ended = inFlight->Ended();
+    while (!inFlight->WaitToEnd(0)) {
+        ::MsgWaitForMultipleObjectsEx(1, &ended, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        MSG msg{};
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
+        }
+    }
+    if (const std::optional<SendFailure> failure = inFlight->TakeFailure()) ShowErrorBox(*failure);
     EndAtOnce();
 }
 

@@ -265,7 +265,9 @@ LRESULT MessageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_GETOBJECT:
             // What arrived, for a screen reader: an alert named for the
-            // sender, the message box's text as its description.
+            // sender, the message box's text as its description. Readers ask
+            // for other objects often; only the client object is ours.
+            if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT)) break;
             if (const std::optional<LRESULT> answer =
                     AnswerAs(hwnd_, wParam, lParam,
                              {messageBoxName_, ROLE_SYSTEM_ALERT, WindowText(messageBox_),
