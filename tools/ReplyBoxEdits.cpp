@@ -67,6 +67,7 @@ class Desk {
     explicit Desk(std::size_t room) : room_(room) {
         window_.LimitReply(room);
         box_ = ::GetWindow(::GetWindow(window_.Handle(), GW_CHILD), GW_HWNDNEXT);
+        ::SetFocus(box_);  // where a person types: the caret shows a selection's direction
         if (::OpenClipboard(window_.Handle())) {
             ::EmptyClipboard();
             ::CloseClipboard();
@@ -249,12 +250,22 @@ class Desk {
         State state;
         ::SendMessageW(box_, EM_GETSEL, reinterpret_cast<WPARAM>(&state.from),
                        reinterpret_cast<LPARAM>(&state.to));
+        // A selection made backwards has its caret at its start, and keeps it there.
+        POINT caret{};
+        const auto at = [&](DWORD index) {
+            const auto point = static_cast<DWORD>(::SendMessageW(box_, EM_POSFROMCHAR, index, 0));
+            return static_cast<short>(LOWORD(point)) == caret.x &&
+                   static_cast<short>(HIWORD(point)) == caret.y;
+        };
+        const bool backwards =
+            state.from != state.to && ::GetCaretPos(&caret) && at(state.from) && !at(state.to);
         state.text = WindowText(box_);
         state.canUndo = ::SendMessageW(box_, EM_CANUNDO, 0, 0) != 0;
         ::SendMessageW(box_, EM_UNDO, 0, 0);
         state.undone = WindowText(box_);
         ::SendMessageW(box_, EM_UNDO, 0, 0);  // and back
-        ::SendMessageW(box_, EM_SETSEL, state.from, state.to);
+        ::SendMessageW(box_, EM_SETSEL, backwards ? state.to : state.from,
+                       backwards ? state.from : state.to);
         return state;
     }
 
