@@ -104,6 +104,14 @@ class Desk {
                                      !(step.what == Do::kReplace && step.key == 0) &&
                                      after.text != before.text;
         if (fault.empty() && changedByPerson && !after.canUndo) fault = "the edit cannot be undone";
+        // Its undo gives back the text from before it, or, when the control joined
+        // it to the edit before (typing on), what that edit's undo gave.
+        if (fault.empty() && changedByPerson && !severalEdits_ && after.undone != before.text &&
+            after.undone != before.undone)
+            fault = "an undo does not give back the text from before the edit";
+        const bool undo = step.what == Do::kKey && step.key == 'Z' && step.control && !step.shift;
+        if (fault.empty() && undo && after.text != before.undone)
+            fault = "Ctrl+Z did not give back what an undo gave (" + Literal(before.undone) + ")";
         if ((step.what == Do::kType || step.what == Do::kImeChar || step.what == Do::kCompose) &&
             !step.text.empty())
             held_ = IsHighSurrogate(step.text.back());
