@@ -10,6 +10,9 @@
 #include <set>
 #include <sstream>
 
+#include "core/ReplyDatagram.h"
+#include "core/ReplyText.h"
+#include "core/SystemTexts.h"
 #include "core/Surrogates.h"
 #include "util/CodePage.h"
 #include "util/WindowText.h"
@@ -283,6 +286,13 @@ class Desk {
         if (WithLoneHalvesAsQuestionMarks(text) != text) return "half of a pair alone";
         if (AsCodePageCarriesIt(text) != text) return "not what the peer reads";
         if (ToCodePage(text).size() > room_) return "beyond the room";
+        // The datagram the window would send, in the code page's bytes, as the peer reads it.
+        const FieldRecord record(std::vector<std::wstring>(10, L"f"));
+        const std::wstring datagram = ComposeReplyDatagram(
+            texts::kFirstReplyToken, record, MakeReplyId({23, 59, 59}, 99), TrimBlanks(text),
+            TimeStamp({23, 59, 59}));
+        if (FromCodePage(ToCodePage(datagram)) != datagram)
+            return "the datagram does not carry the text";
         if (SplitsPair(text, state.from) || SplitsPair(text, state.to))
             return "a selection's edge between the halves of a pair";
         if (state.undone != text && !seen_.contains(state.undone) && !severalEdits_)
