@@ -84,7 +84,7 @@ class Desk {
         const State before = Probe();
         const std::optional<Change> change = Expect(step, before);
         // Edits within a step: a held half that went in alone, a composition's characters.
-        severalEdits_ = held_ || step.what == Do::kCompose;
+        severalEdits_ = held_;
         Send(step);
         const State after = Probe();
         std::string fault = Check(after);
@@ -93,11 +93,10 @@ class Desk {
             expected.replace(change->from, change->to - change->from,
                              AsCodePageCarriesIt(change->text));
             if (ToCodePage(expected).size() > room_) {
-                // (A composition goes in character by character: those that fit.
-                // What the control inserted itself is taken back: the text stays.)
+                // (What the control inserted itself is taken back: the text stays.)
                 if (step.what == Do::kInserted && after.text != before.text)
                     fault = "refused, yet the text changed";
-                if (step.what != Do::kCompose && step.what != Do::kInserted && !(after == before))
+                if (step.what != Do::kInserted && !(after == before))
                     fault = "refused, yet text, selection or undo changed";
             } else if (after.text != expected) {
                 fault = "not the text expected (" + Literal(expected) + ")";
@@ -115,8 +114,7 @@ class Desk {
         const bool undo = step.what == Do::kKey && step.key == 'Z' && step.control && !step.shift;
         if (fault.empty() && undo && after.text != before.undone)
             fault = "Ctrl+Z did not give back what an undo gave (" + Literal(before.undone) + ")";
-        if ((step.what == Do::kType || step.what == Do::kImeChar || step.what == Do::kCompose) &&
-            !step.text.empty())
+        if ((step.what == Do::kType || step.what == Do::kImeChar) && !step.text.empty())
             held_ = IsHighSurrogate(step.text.back());
         else if (step.what == Do::kKey &&
                  (step.key == VK_BACK ||
@@ -228,9 +226,8 @@ class Desk {
             case Do::kReplace:
                 return Change{from, to, step.text};
             case Do::kCompose:
-                return step.text.empty() || IsHighSurrogate(step.text.back())
-                           ? std::nullopt
-                           : std::optional<Change>({from, to, step.text});
+                if (step.text.empty()) return std::nullopt;
+                return Change{from, to, step.text};
             case Do::kInserted:
                 return Change{before.from, before.to, step.text};
             case Do::kClipboard:
