@@ -134,6 +134,8 @@ class Desk {
         keys[VK_SHIFT] = shift ? 0x80 : 0;
         keys[VK_CONTROL] = control ? 0x80 : 0;
         ::SetKeyboardState(keys);
+        // A character (VK_PACKET) rides in the high word whole, as SendInput's
+        // KEYEVENTF_UNICODE makes it; TranslateMessage takes it from there.
         const LPARAM lParam = 1 | (scan << 16);
         ::PostMessageW(box_, WM_KEYDOWN, key, lParam);
         ::PostMessageW(box_, WM_KEYUP, key, lParam | 0xC0000000);
