@@ -10,6 +10,9 @@
 #include <set>
 #include <sstream>
 
+#include "core/ReplyDatagram.h"
+#include "core/ReplyText.h"
+#include "core/SystemTexts.h"
 #include "core/Surrogates.h"
 #include "util/CodePage.h"
 #include "util/WindowText.h"
@@ -67,6 +70,7 @@ class Desk {
     explicit Desk(std::size_t room) : room_(room) {
         window_.LimitReply(room);
         box_ = ::GetWindow(::GetWindow(window_.Handle(), GW_CHILD), GW_HWNDNEXT);
+        ::SetFocus(box_);  // where a person types: the caret shows a selection's direction
         if (::OpenClipboard(window_.Handle())) {
             ::EmptyClipboard();
             ::CloseClipboard();
@@ -80,7 +84,7 @@ class Desk {
         const State before = Probe();
         const std::optional<Change> change = Expect(step, before);
         // Edits within a step: a held half that went in alone, a composition's characters.
-        severalEdits_ = held_ || step.what == Do::kCompose;
+        severalEdits_ = held_;
         Send(step);
         const State after = Probe();
         std::string fault = Check(after);
@@ -89,11 +93,10 @@ class Desk {
             expected.replace(change->from, change->to - change->from,
                              AsCodePageCarriesIt(change->text));
             if (ToCodePage(expected).size() > room_) {
-                // (A composition goes in character by character: those that fit.
-                // What the control inserted itself is taken back: the text stays.)
+                // (What the control inserted itself is taken back: the text stays.)
                 if (step.what == Do::kInserted && after.text != before.text)
                     fault = "refused, yet the text changed";
-                if (step.what != Do::kCompose && step.what != Do::kInserted && !(after == before))
+                if (step.what != Do::kInserted && !(after == before))
                     fault = "refused, yet text, selection or undo changed";
             } else if (after.text != expected) {
                 fault = "not the text expected (" + Literal(expected) + ")";
@@ -103,8 +106,15 @@ class Desk {
                                      !(step.what == Do::kReplace && step.key == 0) &&
                                      after.text != before.text;
         if (fault.empty() && changedByPerson && !after.canUndo) fault = "the edit cannot be undone";
-        if ((step.what == Do::kType || step.what == Do::kImeChar || step.what == Do::kCompose) &&
-            !step.text.empty())
+        // Its undo gives back the text from before it, or, when the control joined
+        // it to the edit before (typing on), what that edit's undo gave.
+        if (fault.empty() && changedByPerson && !severalEdits_ && after.undone != before.text &&
+            after.undone != before.undone)
+            fault = "an undo does not give back the text from before the edit";
+        const bool undo = step.what == Do::kKey && step.key == 'Z' && step.control && !step.shift;
+        if (fault.empty() && undo && after.text != before.undone)
+            fault = "Ctrl+Z did not give back what an undo gave (" + Literal(before.undone) + ")";
+        if ((step.what == Do::kType || step.what == Do::kImeChar) && !step.text.empty())
             held_ = IsHighSurrogate(step.text.back());
         else if (step.what == Do::kKey &&
                  (step.key == VK_BACK ||
@@ -124,6 +134,8 @@ class Desk {
         keys[VK_SHIFT] = shift ? 0x80 : 0;
         keys[VK_CONTROL] = control ? 0x80 : 0;
         ::SetKeyboardState(keys);
+        // A character (VK_PACKET) rides in the high word whole, as SendInput's
+        // KEYEVENTF_UNICODE makes it; TranslateMessage takes it from there.
         const LPARAM lParam = 1 | (scan << 16);
         ::PostMessageW(box_, WM_KEYDOWN, key, lParam);
         ::PostMessageW(box_, WM_KEYUP, key, lParam | 0xC0000000);
@@ -216,9 +228,8 @@ class Desk {
             case Do::kReplace:
                 return Change{from, to, step.text};
             case Do::kCompose:
-                return step.text.empty() || IsHighSurrogate(step.text.back())
-                           ? std::nullopt
-                           : std::optional<Change>({from, to, step.text});
+                if (step.text.empty()) return std::nullopt;
+                return Change{from, to, step.text};
             case Do::kInserted:
                 return Change{before.from, before.to, step.text};
             case Do::kClipboard:
@@ -249,12 +260,22 @@ class Desk {
         State state;
         ::SendMessageW(box_, EM_GETSEL, reinterpret_cast<WPARAM>(&state.from),
                        reinterpret_cast<LPARAM>(&state.to));
+        // A selection made backwards has its caret at its start, and keeps it there.
+        POINT caret{};
+        const auto at = [&](DWORD index) {
+            const auto point = static_cast<DWORD>(::SendMessageW(box_, EM_POSFROMCHAR, index, 0));
+            return static_cast<short>(LOWORD(point)) == caret.x &&
+                   static_cast<short>(HIWORD(point)) == caret.y;
+        };
+        const bool backwards =
+            state.from != state.to && ::GetCaretPos(&caret) && at(state.from) && !at(state.to);
         state.text = WindowText(box_);
         state.canUndo = ::SendMessageW(box_, EM_CANUNDO, 0, 0) != 0;
         ::SendMessageW(box_, EM_UNDO, 0, 0);
         state.undone = WindowText(box_);
         ::SendMessageW(box_, EM_UNDO, 0, 0);  // and back
-        ::SendMessageW(box_, EM_SETSEL, state.from, state.to);
+        ::SendMessageW(box_, EM_SETSEL, backwards ? state.to : state.from,
+                       backwards ? state.from : state.to);
         return state;
     }
 
@@ -264,6 +285,13 @@ class Desk {
         if (WithLoneHalvesAsQuestionMarks(text) != text) return "half of a pair alone";
         if (AsCodePageCarriesIt(text) != text) return "not what the peer reads";
         if (ToCodePage(text).size() > room_) return "beyond the room";
+        // The datagram the window would send, in the code page's bytes, as the peer reads it.
+        const FieldRecord record(std::vector<std::wstring>(10, L"f"));
+        const std::wstring datagram = ComposeReplyDatagram(
+            texts::kFirstReplyToken, record, MakeReplyId({23, 59, 59}, 99), TrimBlanks(text),
+            TimeStamp({23, 59, 59}));
+        if (FromCodePage(ToCodePage(datagram)) != datagram)
+            return "the datagram does not carry the text";
         if (SplitsPair(text, state.from) || SplitsPair(text, state.to))
             return "a selection's edge between the halves of a pair";
         if (state.undone != text && !seen_.contains(state.undone) && !severalEdits_)

@@ -28,7 +28,7 @@ enum class Do {
     kSetText,    // WM_SETTEXT from outside
     kReplace,    // EM_REPLACESEL from outside (`key` 0: unrecorded, else recorded)
     kImeChar,    // WM_IME_CHAR of the text's first unit
-    kCompose,    // an input method's finished composition (Wine's edit makes WM_IME_CHARs of it)
+    kCompose,    // an input method's finished composition (WM_IME_COMPOSITION with its result)
     kInserted,   // text the control inserts itself, as Windows' edit does a composition
 };
 struct Step {

@@ -1,5 +1,7 @@
 #include "window/ReplyBox.h"
 
+#include <imm.h>
+
 #include <algorithm>
 
 #include "core/ChangedSpan.h"
@@ -28,6 +30,8 @@ bool ReplyBox::Create(HWND parent) {
                              case WM_CHAR:
                              case WM_IME_CHAR:
                                  return OnCharacter(message, static_cast<wchar_t>(wParam), lParam);
+                             case WM_IME_COMPOSITION:
+                                 return OnComposition(lParam);
                              case WM_PASTE:
                                  return OnPaste();
                              case WM_KEYDOWN:
@@ -158,6 +162,48 @@ std::optional<LRESULT> ReplyBox::OnCharacter(UINT message, wchar_t typed, LPARAM
     if (!step.passOn) return 0;
     if (typed == L'\b' && ::GetKeyState(VK_CONTROL) >= 0) return Erase(true);
     return std::nullopt;
+}
+
+namespace {
+
+// The finished composition an input method holds for `window`, through imm32
+// (loaded by whatever sent the composition; the program does not import it).
+std::optional<std::wstring> CompositionResult(HWND window) {
+    const HMODULE imm = ::GetModuleHandleW(L"imm32.dll");
+    if (imm == nullptr) return std::nullopt;
+    const auto getContext =
+        reinterpret_cast<HIMC(WINAPI*)(HWND)>(reinterpret_cast<void*>(::GetProcAddress(imm, "ImmGetContext")));
+    const auto getString = reinterpret_cast<LONG(WINAPI*)(HIMC, DWORD, void*, DWORD)>(
+        reinterpret_cast<void*>(::GetProcAddress(imm, "ImmGetCompositionStringW")));
+    const auto releaseContext = reinterpret_cast<BOOL(WINAPI*)(HWND, HIMC)>(
+        reinterpret_cast<void*>(::GetProcAddress(imm, "ImmReleaseContext")));
+    if (getContext == nullptr || getString == nullptr || releaseContext == nullptr)
+        return std::nullopt;
+    const HIMC context = getContext(window);
+    if (context == nullptr) return std::nullopt;
+    std::optional<std::wstring> result;
+    const LONG bytes = getString(context, GCS_RESULTSTR, nullptr, 0);
+    if (bytes >= 0) {
+        result.emplace(static_cast<std::size_t>(bytes) / sizeof(wchar_t), L'\0');
+        getString(context, GCS_RESULTSTR, result->data(), static_cast<DWORD>(bytes));
+    }
+    releaseContext(window, context);
+    return result;
+}
+
+}  // namespace
+
+std::optional<LRESULT> ReplyBox::OnComposition(LPARAM parts) {
+    // Taken whole, as one edit in place of the selection, before the control
+    // (Wine's clears the selection first, then types the characters one by one).
+    if ((parts & GCS_RESULTSTR) == 0) return std::nullopt;
+    const std::optional<std::wstring> result = CompositionResult(hwnd_);
+    if (!result) return std::nullopt;
+    const auto [from, to] = WholeSelection();
+    if (!result->empty())
+        if (const std::optional<std::wstring> entered = Admit(*result, from, to))
+            Apply([&] { ReplaceSelection(*entered); });
+    return 0;
 }
 
 std::optional<LRESULT> ReplyBox::OnPaste() {

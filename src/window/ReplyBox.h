@@ -35,8 +35,8 @@ class ReplyBox {
     void TypeLineBreak();
     // The parent hands over each WM_COMMAND it gets; true when it was the
     // box's own notification. Its EN_CHANGE catches text that came with no
-    // message the box sees (on Windows, an input method's composition, which
-    // the control inserts itself; Wine's makes WM_IME_CHARs of it).
+    // message the box sees (the control's own undo; on Windows, an input
+    // method's composition the control inserts itself).
     bool OnCommand(WPARAM wParam, LPARAM lParam);
 
   private:
@@ -61,6 +61,8 @@ class ReplyBox {
 
     std::optional<LRESULT> OnCharacter(UINT message, wchar_t typed, LPARAM lParam);
     std::optional<LRESULT> OnKeyDown(WPARAM key, LPARAM lParam);
+    // An input method's finished composition.
+    std::optional<LRESULT> OnComposition(LPARAM parts);
     std::optional<LRESULT> OnPaste();
     LRESULT OnSetText(const wchar_t* text);
     LRESULT OnReplaceSelection(WPARAM canUndo, const wchar_t* text);

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <random>
 
 #include "ReplyBoxEdits.h"
 
@@ -16,6 +15,7 @@ TEST(ReplyBox, EveryWayInIsWhatThePeerReadsWithinTheRoom) {
     ASSERT_EQ(::GetACP(), 1252u) << "run under a locale of code page 1252";
     const Step kCtrlEnd{Do::kKey, L"", VK_END, false, true};
     const Step kShiftRight{Do::kKey, L"", VK_RIGHT, true, false};
+    const Step kShiftLeft{Do::kKey, L"", VK_LEFT, true, false};
     // clang-format off
     const std::pair<Step, const wchar_t*> rows[] = {
         {{Do::kType, L"a"}, L"a"}, {{Do::kType, L"b"}, L"ab"}, {{Do::kType, L"\u0142"}, L"abl"},
@@ -32,7 +32,8 @@ TEST(ReplyBox, EveryWayInIsWhatThePeerReadsWithinTheRoom) {
         {kShiftRight, L"????l\u00E9"}, {{Do::kReplace, L"ab", 0}, L"ab??l\u00E9"},
         {{Do::kKey, L"", VK_HOME}, L"ab??l\u00E9"}, {kShiftRight, L"ab??l\u00E9"},
         {{Do::kReplace, L"xy", 0}, L"ab??l\u00E9"}, {{Do::kKey, L"", VK_BACK}, L"b??l\u00E9"},
-        {{Do::kInserted, L"\u0416"}, L"?b??l\u00E9"}};
+        {{Do::kInserted, L"\u0416"}, L"?b??l\u00E9"}, {{Do::kKey, L"", VK_END}, L"?b??l\u00E9"},
+        {kShiftLeft, L"?b??l\u00E9"}, {kShiftLeft, L"?b??l\u00E9"}, {{Do::kKey, L"", VK_BACK}, L"?b??"}};
     // clang-format on
     std::vector<Step> steps;
     for (const auto& [step, text] : rows) steps.push_back(step);
@@ -42,16 +43,16 @@ TEST(ReplyBox, EveryWayInIsWhatThePeerReadsWithinTheRoom) {
         EXPECT_EQ(outcome.texts[i], rows[i].second) << Row(rows[i].first);
 }
 
-// Seeded random edits on the real window, on the desk of the process's locale
-// (ctest runs it on code pages 1252, 65001 and 932; scripts/fuzz longer).
-// REPLY_BOX_SEED repeats a run, REPLY_BOX_STEPS sets its length.
+// Seeded random edits on the real window, on the desk of the process's locale:
+// REPLY_BOX_CODE_PAGE (1252 unless told), REPLY_BOX_SEED (1 unless told: ctest
+// runs a fixed seed per desk; scripts/fuzz fresh ones), REPLY_BOX_STEPS.
 TEST(ReplyBox, HoldsWhatThePeerReadsAfterAnyEdit) {
-    const char* seed = std::getenv("REPLY_BOX_SEED");
-    const char* steps = std::getenv("REPLY_BOX_STEPS");
-    const unsigned long chosen =
-        seed != nullptr ? std::strtoul(seed, nullptr, 10) : std::random_device{}();
-    std::printf("code page %u, REPLY_BOX_SEED=%lu\n", ::GetACP(), chosen);
-    EXPECT_EQ(Drive(chosen, steps != nullptr ? std::strtoul(steps, nullptr, 10) : 4000), "");
+    const auto setting = [](const char* name, unsigned long otherwise) {
+        const char* value = std::getenv(name);
+        return value != nullptr ? std::strtoul(value, nullptr, 10) : otherwise;
+    };
+    ASSERT_EQ(::GetACP(), setting("REPLY_BOX_CODE_PAGE", 1252)) << "the desk's locale is missing";
+    EXPECT_EQ(Drive(setting("REPLY_BOX_SEED", 1), setting("REPLY_BOX_STEPS", 4000)), "");
 }
 
 }  // namespace
