@@ -22,6 +22,10 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TornavelMensajeWindow";
 constexpr UINT_PTR kEverySecondTimer = 1;
+// The display's answers come within a few milliseconds, 40 on a busy
+// machine (tens of messages under a window manager).
+constexpr DWORD kQuietMs = 20;
+constexpr ULONGLONG kLongestSettleMs = 200;
 RuntimeError CreationFailure() {
     const DWORD code = ::GetLastError();
     return RuntimeError(static_cast<std::int32_t>(code), SystemErrorText(code),
@@ -147,7 +151,7 @@ void MessageWindow::Show() {
         const PopUpTurn turn(PopUpTurn::Of::kActivation);
         ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
         ::SetFocus(lastFocus_);
-        SendToDisplay();
+        SettleWithDisplay();
     }
     // Screen readers that speak alerts hear the sender and the message now,
     // once; a reader that read the focus's parents already ignores it.
@@ -155,12 +159,22 @@ void MessageWindow::Show() {
     announced_ = true;
 }
 
-void MessageWindow::SendToDisplay() {
-    // Under Wine the requests for the display (the input focus, a raise) wait
-    // in the program until it next looks for messages: they leave now, in
-    // the turn, so that they reach the display in the turns' order.
+void MessageWindow::SettleWithDisplay() {
+    // Under Wine the requests for the display (showing, the input focus, a
+    // raise) wait in the program until it next looks for messages, and the
+    // display's answers wait until it looks again. Two of those answers act
+    // late on every window: the parts uncovered raise this one over the
+    // windows that cover them by then, and a window manager's offer of the
+    // focus makes it the foreground window again. Both are taken in the
+    // turn, where they concern no later pop-up: the requests leave now, and
+    // answers are handled until none has come for kQuietMs (kLongestSettleMs
+    // at most).
     MSG message{};
     ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
+    const ULONGLONG began = ::GetTickCount64();
+    while (::GetTickCount64() - began < kLongestSettleMs &&
+           ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kQuietMs, QS_ALLINPUT) != WAIT_TIMEOUT)
+        ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);
 }
 
 void MessageWindow::Hide() noexcept { ::ShowWindow(hwnd_, SW_HIDE); }

@@ -100,8 +100,9 @@ class MessageWindow : public OwnedWindowHandle {
     void CreateControls();
     // The message box given message_, laid out once at its size and font.
     void FillMessageBox();
-    // Sends what the program has for the display now.
-    void SendToDisplay();
+    // Sends what the program has for the display now and handles what the
+    // display answers, until it is quiet.
+    void SettleWithDisplay();
     // Lays every control, font and picture out at `dpi`.
     void ApplyDpi(int dpi);
     // The buttons' hand pointer, at the window's dpi; raises 35601 when the

@@ -144,9 +144,7 @@ TEST_P(StartedTogether, PopUpsStartedTogetherTakeAPlaceEachAndAreAnsweredOnTheir
     // answers, to its own peer.
     std::this_thread::sleep_for(1100ms);
     const nlohmann::json onTop = Probe(2s);
-    // Under openbox the one on top is not yet always the foreground window
-    // (about one start in ten; scripts/stress prints it for each round).
-    EXPECT_TRUE(onTop["foreground"] || GetParam())
+    EXPECT_TRUE(onTop["foreground"])
         << "the one on top is not the one activated last: " << onTop.value("foregroundIs", "");
     Xdotool({"mousemove", std::to_string(onTop["rect"][0].get<int>() + 240),
              std::to_string(onTop["rect"][1].get<int>() + 80)});
